@@ -55,24 +55,30 @@ def mirrored(half):
     return half + right
 
 
-CUIRASS = mirrored([(22.5, 5.5), (11.0, 9.0), (8.5, 13.0), (9.0, 30.0),
-                    (14.0, 42.0), (13.0, 47.0), (32.0, 52.0)])
+CUIRASS = mirrored([(22.0, 4.5), (11.5, 4.5), (7.5, 8.5), (6.5, 33.0),
+                    (12.5, 43.0), (12.5, 46.5), (32.0, 50.5)])
+CUIRASS_ROUNDING = 1.5
 LAME_1 = mirrored([(13.0, 43.0), (11.0, 52.0), (32.0, 57.0)])
 LAME_2 = mirrored([(12.0, 49.0), (9.5, 57.5), (32.0, 62.5)])
 
 
+def smooth_max(a, b, k):
+    h = max(0.0, min(1.0, 0.5 - 0.5 * (b - a) / k))
+    return b + (a - b) * h + k * h * (1.0 - h)
+
+
 def sd_cuirass(x, y):
-    d = sd_polygon(x, y, CUIRASS)
-    d = max(d, -sd_circle(x, y, CX, 0.5, 12.0))           # neck opening
-    d = max(d, -sd_circle(x, y, -1.0, 23.0, 11.5))        # arm holes
-    d = max(d, -sd_circle(x, y, 65.0, 23.0, 11.5))
+    d = sd_polygon(x, y, CUIRASS) - CUIRASS_ROUNDING
+    d = smooth_max(d, -sd_circle(x, y, CX, -2.0, 14.0), 4.0)    # neck opening
+    d = smooth_max(d, -sd_circle(x, y, 0.0, 20.0, 13.0), 6.0)   # arm holes
+    d = smooth_max(d, -sd_circle(x, y, 2 * CX, 20.0, 13.0), 6.0)
     return d
 
 
 def rivets():
     pts = []
     for s in (-1, 1):
-        pts.append((CX + s * 16.5, 10.0))   # shoulder straps
+        pts.append((CX + s * 18.0, 6.5))   # shoulder straps
         pts.append((CX + s * 15.0, 50.5))   # first lame
         pts.append((CX + s * 16.0, 56.0))   # second lame
     return pts
@@ -155,7 +161,13 @@ def sample(x, y):
         # Each lame is a curved band: its lower part turns away from the light.
         band = (y - top) / (bottom - top)
         nx, ny, nz = normalise(nx, ny + (band - 0.35) * 0.9, nz)
-        return (*shade(STEEL_DARK, STEEL_LIGHT, nx, ny, nz, spec=0.6), 1.0)
+        c = shade(STEEL_DARK, STEEL_LIGHT, nx, ny, nz, spec=0.6)
+        # The plate above overlaps this one and casts a short shadow on it.
+        above = (sd_cuirass(x, y - 1.8) if poly is LAME_1
+                 else min(sd_cuirass(x, y - 1.8), sd_polygon(x, y - 1.8, LAME_1)))
+        if above < 0.0:
+            c = [v * 0.62 for v in c]
+        return (*c, 1.0)
     return (0.0, 0.0, 0.0, 0.0)
 
 
