@@ -1,0 +1,33 @@
+#include "error_report.h"
+
+#include <QMessageBox>
+
+#include "control_error.h"
+
+namespace armoursmith {
+namespace {
+
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+QString ErrorReportText(const std::exception& error) {
+  const auto* failure = dynamic_cast<const ControlError*>(&error);
+  if (!failure) return QString("The action could not be completed: %1").arg(error.what());
+  return QString(
+             "The action stopped because an operation on a control failed.\n\n"
+             "Status: %1 (0x%2)\nControl: %3\nInterface: %4\nOperation: %5\n\n"
+             "Everything written before it has been kept.")
+      .arg(failure->Status())
+      .arg(static_cast<std::uint32_t>(failure->Status()), 8, 16, QChar('0'))
+      .arg(Text(failure->Control()), Text(Describe(failure->Interface())),
+           Text(Describe(failure->Operation())));
+}
+
+void ReportError(QWidget* parent, const std::exception& error) {
+  QMessageBox::critical(parent, "Armoursmith", ErrorReportText(error));
+}
+
+}  // namespace armoursmith

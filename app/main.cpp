@@ -1,0 +1,41 @@
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+#include "control_gate.h"
+#include "error_report.h"
+#include "form1.h"
+#include "script_window_holder.h"
+
+namespace {
+
+// Without a display the toolkit's start-up ends in a fatal message and an abort; say plainly
+// what is missing and end with a failure status instead.
+void ExitWhenNoDisplay(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type != QtFatalMsg) {
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+    return;
+  }
+  std::fprintf(stderr,
+               "armoursmith: no display could be opened (%s). Run it on a desktop session, "
+               "or without one under a virtual display: xvfb-run armoursmith\n",
+               qPrintable(message.split('\n').first()));
+  std::_Exit(EXIT_FAILURE);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  const QtMessageHandler defaultHandler = qInstallMessageHandler(ExitWhenNoDisplay);
+  QApplication app(argc, argv);
+  qInstallMessageHandler(defaultHandler);
+  QGuiApplication::setDesktopFileName("armoursmith");
+
+  armoursmith::ScriptWindowHolder scriptWindow;
+  armoursmith::ControlGate gate;
+  armoursmith::Form1 form1(scriptWindow, gate, [&form1](const std::exception& error) {
+    armoursmith::ReportError(&form1, error);
+  });
+  form1.show();
+  return app.exec();
+}

@@ -1,0 +1,15 @@
+#include "script_window_holder.h"
+
+namespace armoursmith {
+
+ScriptWindowHolder::~ScriptWindowHolder() { delete window_; }
+
+Form2& ScriptWindowHolder::EnsureScriptWindow() {
+  if (!window_) {
+    window_ = new Form2;
+    window_->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  return *window_;
+}
+
+}  // namespace armoursmith

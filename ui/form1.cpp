@@ -1,0 +1,154 @@
+#include "form1.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+#include <limits>
+#include <utility>
+#include <vector>
+
+#include "form1_handlers.h"
+#include "piece_catalogue.h"
+#include "single_line_validator.h"
+#include "single_piece_script.h"
+#include "whole_set_script.h"
+
+namespace armoursmith {
+namespace {
+
+using namespace form1;
+
+template <typename Enum>
+constexpr std::size_t Index(Enum value) {
+  return static_cast<std::size_t>(value);
+}
+
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void Place(QWidget* widget, const TwipsRect& rect) {
+  widget->setGeometry(TwipsToPixels(rect.left), TwipsToPixels(rect.top),
+                      TwipsToPixels(rect.width), TwipsToPixels(rect.height));
+}
+
+void Name(QWidget* widget, std::string_view name, std::string_view accessibleName) {
+  widget->setObjectName(Text(name));
+  widget->setAccessibleName(Text(accessibleName));
+}
+
+}  // namespace
+
+Form1::Form1(ScriptWindowAccess& scriptWindow, ControlGate& gate, ErrorReporter reportError)
+    : controls_(*this, scriptWindow, gate), reportError_(std::move(reportError)) {
+  setObjectName("Form1");
+  setWindowTitle(Text(kCaption));
+  setWindowIcon(QIcon(":/armoursmith.png"));
+  resize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
+  BuildControls();
+  SetTabOrder();
+  ConnectClicks();
+  FieldBox(ItemField::Id)->setFocus();
+}
+
+QLineEdit* Form1::FieldBox(ItemField field) const { return fieldBoxes_[Index(field)]; }
+QComboBox* Form1::PieceList(ArmourMaterial material) const { return pieceLists_[Index(material)]; }
+QRadioButton* Form1::OptionButton(ArmourMaterial material) const {
+  return optionButtons_[Index(material)];
+}
+QPushButton* Form1::Button(form1::Button button) const { return buttons_[Index(button)]; }
+
+void Form1::BuildControls() {
+  for (const FrameLayout& layout : kFrames) {
+    auto* frame = new QGroupBox(Text(layout.caption), this);
+    Name(frame, layout.name, layout.caption);
+    Place(frame, layout.rect);
+    frames_[Index(layout.frame)] = frame;
+  }
+  for (const ButtonLayout& layout : kButtons) {
+    auto* button = new QPushButton(Text(layout.caption), this);
+    Name(button, layout.name, layout.accessibleName);
+    Place(button, layout.rect);
+    buttons_[Index(layout.button)] = button;
+  }
+  for (const FieldBoxLayout& layout : kFieldBoxes) {
+    auto* box = new QLineEdit(Text(layout.prompt), frames_[Index(layout.frame)]);
+    Name(box, layout.name, layout.accessibleName);
+    box->setToolTip(Text(layout.accessibleName));
+    box->setMaxLength(std::numeric_limits<int>::max());
+    box->setValidator(new SingleLineValidator(box));
+    Place(box, {kFieldBoxLeft, layout.top, layout.width, kFieldBoxHeight});
+    fieldBoxes_[Index(layout.field)] = box;
+  }
+  for (const OptionLayout& layout : kOptions) {
+    const MaterialInfo& info = CatalogueEntry(layout.material);
+    auto* option = new QRadioButton(Text(info.caption), frames_[Index(Frame::Types)]);
+    Name(option, info.optionButton, info.caption);
+    const int captionCentreTop = layout.top + (layout.height - kOptionHeight) / 2;
+    Place(option, {kOptionLeft, captionCentreTop, kOptionWidth, kOptionHeight});
+    option->setChecked(layout.material == ArmourMaterial::Platemail);
+    optionButtons_[Index(layout.material)] = option;
+  }
+  for (const PieceListLayout& layout : kPieceLists) {
+    const MaterialInfo& info = CatalogueEntry(layout.material);
+    auto* list = new QComboBox(frames_[Index(Frame::PieceOfArmour)]);
+    Name(list, info.pieceList, std::string(info.caption) + " piece");
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);  // typing never adds an entry
+    for (const PieceEntry& entry : info.entries) list->addItem(Text(entry.label));
+    list->setCurrentIndex(-1);  // adding entries chose the first one
+    list->setEditText(Text(info.defaultText));
+    Place(list, kPieceListRect);
+    list->resize(list->width(), std::max(list->height(), list->sizeHint().height()));
+    list->setVisible(layout.material == ArmourMaterial::Platemail);
+    pieceLists_[Index(layout.material)] = list;
+  }
+}
+
+void Form1::SetTabOrder() {
+  std::vector<std::pair<int, QWidget*>> order;
+  for (const ButtonLayout& layout : kButtons) {
+    order.emplace_back(layout.tabIndex, Button(layout.button));
+  }
+  for (const FieldBoxLayout& layout : kFieldBoxes) {
+    order.emplace_back(layout.tabIndex, FieldBox(layout.field));
+  }
+  for (const OptionLayout& layout : kOptions) {
+    order.emplace_back(layout.tabIndex, OptionButton(layout.material));
+  }
+  for (const PieceListLayout& layout : kPieceLists) {
+    order.emplace_back(layout.tabIndex, PieceList(layout.material));
+  }
+  std::ranges::sort(order, {}, &std::pair<int, QWidget*>::first);
+  for (std::size_t i = 1; i < order.size(); ++i) {
+    setTabOrder(order[i - 1].second, order[i].second);
+  }
+}
+
+void Form1::ConnectClicks() {
+  OnClick(Button(form1::Button::Go), [this] { MakeScript(controls_); });
+  OnClick(Button(form1::Button::WholeSet), [this] { MakeWholeSet(controls_); });
+  OnClick(Button(form1::Button::Reset), [this] { ResetFields(controls_); });
+  OnClick(Button(form1::Button::Exit), [] { ExitProgram(); });
+  for (const ArmourMaterial material : kArmourMaterials) {
+    OnClick(OptionButton(material), [this, material] { SelectMaterial(controls_, material); });
+  }
+}
+
+// An error must not unwind through the toolkit's frames: it ends the handler here and is
+// shown, and the windows stay as the handler left them.
+void Form1::OnClick(QAbstractButton* button, std::function<void()> handler) {
+  connect(button, &QAbstractButton::clicked, this, [this, handler = std::move(handler)] {
+    try {
+      handler();
+    } catch (const std::exception& error) {
+      reportError_(error);
+    }
+  });
+}
+
+}  // namespace armoursmith

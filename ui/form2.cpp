@@ -1,0 +1,65 @@
+#include "form2.h"
+
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include "twips.h"
+
+namespace armoursmith {
+namespace {
+
+constexpr int kClientWidth = 5655;
+constexpr int kClientHeight = 3120;
+constexpr TwipsRect kTextBox = {120, 120, 5415, 2895};
+
+void MoveToStart(QPlainTextEdit* box) {
+  box->setTextCursor(QTextCursor(box->document()));
+  box->verticalScrollBar()->setValue(0);
+  box->horizontalScrollBar()->setValue(0);
+}
+
+}  // namespace
+
+Form2::Form2() : txtscript_(new QPlainTextEdit(this)) {
+  setObjectName("Form2");
+  setWindowTitle("Form2");
+  resize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
+  txtscript_->setObjectName("txtscript");
+  txtscript_->setGeometry(TwipsToPixels(kTextBox.left), TwipsToPixels(kTextBox.top),
+                          TwipsToPixels(kTextBox.width), TwipsToPixels(kTextBox.height));
+  txtscript_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  txtscript_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  txtscript_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  txtscript_->setAccessibleName("Item definition script");
+  setFocusProxy(txtscript_);
+}
+
+QString Form2::ScriptText() const {
+  // The raw text keeps non-breaking spaces; block and line separators become CR LF.
+  QString text = txtscript_->document()->toRawText();
+  text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+  text.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
+  return text;
+}
+
+void Form2::AppendScriptText(const QString& text) {
+  QTextDocument* document = txtscript_->document();
+  // Generated output is no edit to undo, and the undo history must not hold a copy of it.
+  document->setUndoRedoEnabled(false);
+  QTextCursor end(document);
+  end.movePosition(QTextCursor::End);
+  end.insertText(text);
+  document->setUndoRedoEnabled(true);
+  MoveToStart(txtscript_);
+}
+
+void Form2::ClearScriptText() { txtscript_->setPlainText(QString()); }
+
+void Form2::ShowScriptWindow() {
+  show();
+  raise();
+}
+
+}  // namespace armoursmith

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QWidget>
+
+class QPlainTextEdit;
+
+namespace armoursmith {
+
+// The script window: one wrapping, editable text box that is the only store of the script.
+class Form2 : public QWidget {
+  Q_OBJECT
+
+ public:
+  Form2();
+
+  // The script with CR LF line ends, the user's edits included.
+  QString ScriptText() const;
+  // Adds text at the end without rewriting what is there; afterwards the caret and the view
+  // stand at the start, as after writing the whole text back.
+  void AppendScriptText(const QString& text);
+  void ClearScriptText();
+  void ShowScriptWindow();
+
+  QPlainTextEdit* TextBox() const { return txtscript_; }
+
+ private:
+  QPlainTextEdit* txtscript_;
+};
+
+}  // namespace armoursmith

@@ -1,0 +1,15 @@
+#pragma once
+
+namespace armoursmith {
+
+// Window layouts are kept in twips (1/1440 inch); 15 twips make one device-independent pixel.
+constexpr int TwipsToPixels(int twips) { return twips / 15; }
+
+struct TwipsRect {
+  int left;
+  int top;
+  int width;
+  int height;
+};
+
+}  // namespace armoursmith
