@@ -15,8 +15,8 @@ namespace armoursmith::testing {
 class FakeControls : public GeneratorControls {
  public:
   std::array<std::string, kItemFieldCount> fields = {
-      "Itemdef", "Defname", "Name", "Weight", "Armour", "StrReq", "DexReq", "IntReq",
-      "Description", "Color", "Hp", "Out of HP"};
+      "Itemdef", "Defname", "Name",        "Weight", "Armour", "StrReq",
+      "DexReq",  "IntReq",  "Description", "Color",  "Hp",     "Out of HP"};
   std::array<std::int16_t, 5> positions = {-1, -1, -1, -1, -1};
   std::vector<std::string> appends;
   int shows = 0;

@@ -45,8 +45,8 @@ TEST(ItemBlock, EmptyFieldsGiveSixteenBareLines) {
 
 TEST(ItemBlock, WritesTextsVerbatimAndPlacesOptionalLines) {
   ItemFields fields;
-  fields.texts = {"unused", "unused", "Sub ", " 5", "{a=b}", "", "", "", "unused",
-                  "0x1\xc2\xa0", "-3", "x"};
+  fields.texts = {"unused", "unused", "Sub ",   " 5",          "{a=b}", "",
+                  "",       "",       "unused", "0x1\xc2\xa0", "-3",    "x"};
   FakeControls controls;
   controls.appends.push_back("typed");
   AppendItemBlock(controls, fields,

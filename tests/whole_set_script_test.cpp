@@ -41,8 +41,10 @@ TEST(MakeWholeSet, ChainmailSetMatchesTheExampleByteForByte) {
 
 TEST(MakeWholeSet, EachSetHasItsLengthAndOnlySomeHaveATrailer) {
   const std::vector<std::pair<ArmourMaterial, std::size_t>> sizes = {
-      {ArmourMaterial::Platemail, 111}, {ArmourMaterial::Ringmail, 73},
-      {ArmourMaterial::Chainmail, 55},  {ArmourMaterial::Leather, 111},
+      {ArmourMaterial::Platemail, 111},
+      {ArmourMaterial::Ringmail, 73},
+      {ArmourMaterial::Chainmail, 55},
+      {ArmourMaterial::Leather, 111},
       {ArmourMaterial::HardLeather, 93}};
   for (const auto& [material, size] : sizes) {
     FakeControls controls = AtWholeSet({material});
@@ -50,8 +52,8 @@ TEST(MakeWholeSet, EachSetHasItsLengthAndOnlySomeHaveATrailer) {
     const auto lines = Lines(controls.Script());
     ASSERT_EQ(lines.size(), size);
     const bool trailer = lines.back() == "[EOF]";
-    EXPECT_EQ(trailer, material != ArmourMaterial::Ringmail &&
-                           material != ArmourMaterial::Chainmail);
+    EXPECT_EQ(trailer,
+              material != ArmourMaterial::Ringmail && material != ArmourMaterial::Chainmail);
     for (const auto& line : lines) {
       if (line.starts_with("DEFNAME=")) {
         EXPECT_EQ(line.find(']'), std::string::npos);

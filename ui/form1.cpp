@@ -32,8 +32,8 @@ QString Text(std::string_view text) {
 }
 
 void Place(QWidget* widget, const TwipsRect& rect) {
-  widget->setGeometry(TwipsToPixels(rect.left), TwipsToPixels(rect.top),
-                      TwipsToPixels(rect.width), TwipsToPixels(rect.height));
+  widget->setGeometry(TwipsToPixels(rect.left), TwipsToPixels(rect.top), TwipsToPixels(rect.width),
+                      TwipsToPixels(rect.height));
 }
 
 void Name(QWidget* widget, std::string_view name, std::string_view accessibleName) {

@@ -11,15 +11,15 @@ namespace {
 
 // The piece lists by control name, cbo1 to cbo5.
 constexpr std::array kListsInNameOrder = {
-    ArmourMaterial::Ringmail, ArmourMaterial::Platemail, ArmourMaterial::Chainmail,
+    ArmourMaterial::Ringmail, ArmourMaterial::Platemail,   ArmourMaterial::Chainmail,
     ArmourMaterial::Leather,  ArmourMaterial::HardLeather,
 };
 
 // Reset writes the upper hit-point bound before the lower one.
 constexpr std::array kResetOrder = {
-    ItemField::Id,     ItemField::Defname, ItemField::Name,        ItemField::Weight,
-    ItemField::Armour, ItemField::StrReq,  ItemField::DexReq,      ItemField::IntReq,
-    ItemField::Description, ItemField::Color, ItemField::MaxHp, ItemField::MinHp,
+    ItemField::Id,          ItemField::Defname, ItemField::Name,   ItemField::Weight,
+    ItemField::Armour,      ItemField::StrReq,  ItemField::DexReq, ItemField::IntReq,
+    ItemField::Description, ItemField::Color,   ItemField::MaxHp,  ItemField::MinHp,
 };
 
 }  // namespace

@@ -58,8 +58,12 @@ void Form2::AppendScriptText(const QString& text) {
 void Form2::ClearScriptText() { txtscript_->setPlainText(QString()); }
 
 void Form2::ShowScriptWindow() {
-  show();
-  raise();
+  // A newly shown window comes up on top; one already on screen is brought forward.
+  if (isVisible()) {
+    raise();
+  } else {
+    show();
+  }
 }
 
 }  // namespace armoursmith

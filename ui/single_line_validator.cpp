@@ -12,7 +12,8 @@ bool IsLineBreak(QChar c) {
 }  // namespace
 
 QValidator::State SingleLineValidator::validate(QString& input, int& pos) const {
-  const qsizetype firstBreak = std::find_if(input.cbegin(), input.cend(), IsLineBreak) - input.cbegin();
+  const qsizetype firstBreak =
+      std::find_if(input.cbegin(), input.cend(), IsLineBreak) - input.cbegin();
   if (firstBreak == input.size()) return Acceptable;
   // The caret stands right after the inserted text: drop the inserted part from the break on.
   if (pos > firstBreak) {

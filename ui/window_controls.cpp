@@ -40,9 +40,10 @@ std::string WindowControls::ReadField(ItemField field) {
 
 std::int16_t WindowControls::ReadPiecePosition(ArmourMaterial material) {
   std::int16_t position = -1;
-  gate_.Run({CatalogueEntry(material).pieceList, ControlInterface::PieceList,
-             ControlOperation::ReadSelectedIndex},
-            [&] { position = static_cast<std::int16_t>(form_.PieceList(material)->currentIndex()); });
+  gate_.Run(
+      {CatalogueEntry(material).pieceList, ControlInterface::PieceList,
+       ControlOperation::ReadSelectedIndex},
+      [&] { position = static_cast<std::int16_t>(form_.PieceList(material)->currentIndex()); });
   return position;
 }
 
