@@ -220,6 +220,20 @@ TEST_F(WindowsTest, AFailedOperationEndsItsHandlerAndIsReported) {
   EXPECT_EQ(Lines(Script()).size(), 18u);
 }
 
+TEST(ControlGate, TurnsAFailingOperationIntoAControlErrorNamingIt) {
+  ControlGate gate;
+  const ControlCall call{"txtscript", ControlInterface::TextBox, ControlOperation::AppendText};
+  try {
+    gate.Run(call, [] { throw std::bad_alloc(); });
+    FAIL() << "no error";
+  } catch (const ControlError& error) {
+    EXPECT_EQ(error.Status(), kStatusOutOfMemory);
+    EXPECT_EQ(error.Control(), "txtscript");
+    EXPECT_EQ(error.Interface(), ControlInterface::TextBox);
+    EXPECT_EQ(error.Operation(), ControlOperation::AppendText);
+  }
+}
+
 TEST(ErrorReport, ShowsTheFourFactsInAMessageBox) {
   QString shown;
   QTimer::singleShot(0, [&] {
