@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QStringList>
 #include <cstdio>
 #include <cstdlib>
 
@@ -9,17 +10,25 @@
 
 namespace {
 
-// Without a display the toolkit's start-up ends in a fatal message and an abort; say plainly
-// what is missing and end with a failure status instead.
+// Messages from the toolkit's start-up, held back until it is known whether it succeeds.
+QStringList& StartupMessages() {
+  static QStringList messages;
+  return messages;
+}
+
+// Without a display the toolkit's start-up warns several times and ends in a fatal message and
+// an abort; say in one line what is missing and end with a failure status instead.
 void ExitWhenNoDisplay(QtMsgType type, const QMessageLogContext&, const QString& message) {
   if (type != QtFatalMsg) {
-    std::fprintf(stderr, "%s\n", qPrintable(message));
+    StartupMessages().append(message.trimmed());
     return;
   }
+  const QString reason =
+      StartupMessages().isEmpty() ? message.split('\n').first() : StartupMessages().first();
   std::fprintf(stderr,
                "armoursmith: no display could be opened (%s). Run it on a desktop session, "
                "or without one under a virtual display: xvfb-run armoursmith\n",
-               qPrintable(message.split('\n').first()));
+               qPrintable(reason));
   std::_Exit(EXIT_FAILURE);
 }
 
@@ -29,6 +38,9 @@ int main(int argc, char* argv[]) {
   const QtMessageHandler defaultHandler = qInstallMessageHandler(ExitWhenNoDisplay);
   QApplication app(argc, argv);
   qInstallMessageHandler(defaultHandler);
+  for (const QString& message : StartupMessages()) {
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+  }
   QGuiApplication::setDesktopFileName("armoursmith");
 
   armoursmith::ScriptWindowHolder scriptWindow;
