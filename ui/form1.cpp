@@ -49,6 +49,11 @@ Form1::Form1(ScriptWindowAccess& scriptWindow, ControlGate& gate, ErrorReporter 
   setWindowTitle(Text(kCaption));
   setWindowIcon(QIcon(":/armoursmith.png"));
   resize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
+  // Frames carry their caption on the border line, so the controls placed just below the
+  // caption sit inside the frame whatever the style's own title band.
+  setStyleSheet(
+      "QGroupBox { border: 1px solid palette(mid); border-radius: 3px; margin-top: 0.5em; }"
+      "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }");
   BuildControls();
   SetTabOrder();
   ConnectClicks();

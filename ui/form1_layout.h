@@ -74,7 +74,7 @@ inline constexpr int kFieldBoxLeft = 240;
 inline constexpr int kFieldBoxHeight = 375;
 
 inline constexpr std::array<FieldBoxLayout, kItemFieldCount> kFieldBoxes = {{
-    {ItemField::Id, "txtid", Frame::Mods, "Itemdef", "Itemdef", "Item definition id", 360, 2415, 1},
+    {ItemField::Id, "txtid", Frame::Mods, "Itemdef", "Itemdef", "Item definition id", 240, 2415, 1},
     {ItemField::Defname, "txtdef", Frame::Mods, "Defname", "Defname", "Defname", 840, 2415, 2},
     {ItemField::Name, "txtname", Frame::Mods, "Name", "Name", "Display name", 1440, 2415, 3},
     {ItemField::Weight, "txtweight", Frame::Mods, "Weight", "Weight", "Weight", 2040, 2415, 4},
