@@ -3,15 +3,10 @@
 #include <QMessageBox>
 
 #include "control_error.h"
+#include "qt_text.h"
 
 namespace armoursmith {
-namespace {
-
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
+namespace {}  // namespace
 
 QString ErrorReportText(const std::exception& error) {
   const auto* failure = dynamic_cast<const ControlError*>(&error);
@@ -22,8 +17,8 @@ QString ErrorReportText(const std::exception& error) {
              "Everything written before it has been kept.")
       .arg(failure->Status())
       .arg(static_cast<std::uint32_t>(failure->Status()), 8, 16, QChar('0'))
-      .arg(Text(failure->Control()), Text(Describe(failure->Interface())),
-           Text(Describe(failure->Operation())));
+      .arg(ToQString(failure->Control()), ToQString(Describe(failure->Interface())),
+           ToQString(Describe(failure->Operation())));
 }
 
 void ReportError(QWidget* parent, const std::exception& error) {

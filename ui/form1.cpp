@@ -13,6 +13,7 @@
 
 #include "form1_handlers.h"
 #include "piece_catalogue.h"
+#include "qt_text.h"
 #include "single_line_validator.h"
 #include "single_piece_script.h"
 #include "whole_set_script.h"
@@ -27,18 +28,14 @@ constexpr std::size_t Index(Enum value) {
   return static_cast<std::size_t>(value);
 }
 
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 void Place(QWidget* widget, const TwipsRect& rect) {
   widget->setGeometry(TwipsToPixels(rect.left), TwipsToPixels(rect.top), TwipsToPixels(rect.width),
                       TwipsToPixels(rect.height));
 }
 
 void Name(QWidget* widget, std::string_view name, std::string_view accessibleName) {
-  widget->setObjectName(Text(name));
-  widget->setAccessibleName(Text(accessibleName));
+  widget->setObjectName(ToQString(name));
+  widget->setAccessibleName(ToQString(accessibleName));
 }
 
 }  // namespace
@@ -46,7 +43,7 @@ void Name(QWidget* widget, std::string_view name, std::string_view accessibleNam
 Form1::Form1(ScriptWindowAccess& scriptWindow, ControlGate& gate, ErrorReporter reportError)
     : controls_(*this, scriptWindow, gate), reportError_(std::move(reportError)) {
   setObjectName("Form1");
-  setWindowTitle(Text(kCaption));
+  setWindowTitle(ToQString(kCaption));
   setWindowIcon(QIcon(":/armoursmith.png"));
   resize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
   // Frames carry their caption on the border line, so the controls placed just below the
@@ -69,21 +66,21 @@ QPushButton* Form1::Button(form1::Button button) const { return buttons_[Index(b
 
 void Form1::BuildControls() {
   for (const FrameLayout& layout : kFrames) {
-    auto* frame = new QGroupBox(Text(layout.caption), this);
+    auto* frame = new QGroupBox(ToQString(layout.caption), this);
     Name(frame, layout.name, layout.caption);
     Place(frame, layout.rect);
     frames_[Index(layout.frame)] = frame;
   }
   for (const ButtonLayout& layout : kButtons) {
-    auto* button = new QPushButton(Text(layout.caption), this);
+    auto* button = new QPushButton(ToQString(layout.caption), this);
     Name(button, layout.name, layout.accessibleName);
     Place(button, layout.rect);
     buttons_[Index(layout.button)] = button;
   }
   for (const FieldBoxLayout& layout : kFieldBoxes) {
-    auto* box = new QLineEdit(Text(layout.prompt), frames_[Index(layout.frame)]);
+    auto* box = new QLineEdit(ToQString(layout.prompt), frames_[Index(layout.frame)]);
     Name(box, layout.name, layout.accessibleName);
-    box->setToolTip(Text(layout.accessibleName));
+    box->setToolTip(ToQString(layout.accessibleName));
     box->setMaxLength(std::numeric_limits<int>::max());
     box->setValidator(new SingleLineValidator(box));
     Place(box, {kFieldBoxLeft, layout.top, layout.width, kFieldBoxHeight});
@@ -91,7 +88,7 @@ void Form1::BuildControls() {
   }
   for (const OptionLayout& layout : kOptions) {
     const MaterialInfo& info = CatalogueEntry(layout.material);
-    auto* option = new QRadioButton(Text(info.caption), frames_[Index(Frame::Types)]);
+    auto* option = new QRadioButton(ToQString(info.caption), frames_[Index(Frame::Types)]);
     Name(option, info.optionButton, info.caption);
     const int captionCentreTop = layout.top + (layout.height - kOptionHeight) / 2;
     Place(option, {kOptionLeft, captionCentreTop, kOptionWidth, kOptionHeight});
@@ -104,9 +101,9 @@ void Form1::BuildControls() {
     Name(list, info.pieceList, std::string(info.caption) + " piece");
     list->setEditable(true);
     list->setInsertPolicy(QComboBox::NoInsert);  // typing never adds an entry
-    for (const PieceEntry& entry : info.entries) list->addItem(Text(entry.label));
+    for (const PieceEntry& entry : info.entries) list->addItem(ToQString(entry.label));
     list->setCurrentIndex(-1);  // adding entries chose the first one
-    list->setEditText(Text(info.defaultText));
+    list->setEditText(ToQString(info.defaultText));
     Place(list, kPieceListRect);
     list->resize(list->width(), std::max(list->height(), list->sizeHint().height()));
     list->setVisible(layout.material == ArmourMaterial::Platemail);

@@ -8,6 +8,7 @@
 #include "form1.h"
 #include "form2.h"
 #include "piece_catalogue.h"
+#include "qt_text.h"
 #include "script_window_access.h"
 
 namespace armoursmith {
@@ -20,10 +21,6 @@ ControlCall FieldCall(ItemField field, ControlOperation operation) {
 
 constexpr ControlCall kScriptText(ControlOperation operation) {
   return {"txtscript", ControlInterface::TextBox, operation};
-}
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace
@@ -49,7 +46,7 @@ std::int16_t WindowControls::ReadPiecePosition(ArmourMaterial material) {
 
 void WindowControls::AppendScriptText(std::string_view text) {
   gate_.Run(kScriptText(ControlOperation::AppendText),
-            [&] { scriptWindow_.EnsureScriptWindow().AppendScriptText(FromUtf8(text)); });
+            [&] { scriptWindow_.EnsureScriptWindow().AppendScriptText(ToQString(text)); });
 }
 
 void WindowControls::ShowScriptWindow() {
@@ -59,7 +56,7 @@ void WindowControls::ShowScriptWindow() {
 
 void WindowControls::WriteField(ItemField field, std::string_view text) {
   gate_.Run(FieldCall(field, ControlOperation::WriteText),
-            [&] { form_.FieldBox(field)->setText(FromUtf8(text)); });
+            [&] { form_.FieldBox(field)->setText(ToQString(text)); });
 }
 
 void WindowControls::WritePieceListVisible(ArmourMaterial material, bool visible) {
