@@ -1,0 +1,102 @@
+#include "summary.h"
+
+namespace armoursmith::bench {
+namespace {
+
+// The case as named on the command line and in the JSON output, without the options the
+// library adds for fixed iteration counts or manual timing.
+std::string CaseName(const benchmark::BenchmarkReporter::Run& run) {
+  const benchmark::BenchmarkName& name = run.run_name;
+  return name.args.empty() ? name.function_name : name.function_name + "/" + name.args;
+}
+
+const char* Verdict(bool met) { return met ? "met" : "MISSED"; }
+
+}  // namespace
+
+SummaryReporter::SummaryReporter(std::unique_ptr<benchmark::BenchmarkReporter> shown)
+    : shown_(std::move(shown)) {}
+
+bool SummaryReporter::ReportContext(const Context& context) {
+  return shown_->ReportContext(context);
+}
+
+void SummaryReporter::ReportRuns(const std::vector<Run>& runs) {
+  for (const Run& run : runs) {
+    if (run.error_occurred) continue;
+    const bool median = run.run_type == Run::RT_Aggregate;
+    if (median && run.aggregate_name != "median") continue;
+    const std::string name = CaseName(run);
+    auto [entry, added] = results_.try_emplace(name);
+    if (added) order_.push_back(name);
+    Result& result = entry->second;
+    if (result.median && !median) continue;
+    result.median = median;
+    result.milliseconds =
+        run.GetAdjustedRealTime() * 1e3 / benchmark::GetTimeUnitMultiplier(run.time_unit);
+    for (const auto& [counter, value] : run.counters) result.counters[counter] = value.value;
+  }
+  shown_->ReportRuns(runs);
+}
+
+void SummaryReporter::Finalize() { shown_->Finalize(); }
+
+const SummaryReporter::Result* SummaryReporter::Find(const std::string& name) const {
+  const auto found = results_.find(name);
+  return found == results_.end() ? nullptr : &found->second;
+}
+
+void SummaryReporter::PrintSummary(std::FILE* out) const {
+  std::fprintf(out, "\nSummary (medians):\n");
+  for (const std::string& name : order_) {
+    const Result& result = results_.at(name);
+    std::fprintf(out, "  %-32s %10.3f ms", name.c_str(), result.milliseconds);
+    for (const auto& [counter, value] : result.counters) {
+      std::fprintf(out, "  %s=%.6g", counter.c_str(), value);
+    }
+    std::fprintf(out, "\n");
+  }
+  PrintRatios(out);
+}
+
+void SummaryReporter::PrintRatios(std::FILE* out) const {
+  std::fprintf(out, "Targets:\n");
+  const Result* empty = Find("WholeSetClick/0");
+  const Result* large = Find("WholeSetClick/10485760");
+  if (empty && large) {
+    const double ratio = large->milliseconds / empty->milliseconds;
+    std::fprintf(
+        out, "  WholeSetClick 10MB/0 = %.2fx (at most 2x: %s); at 10 MB %.3f ms (under 5 ms: %s)\n",
+        ratio, Verdict(ratio <= 2), large->milliseconds, Verdict(large->milliseconds < 5));
+  }
+  if (const Result* single = Find("SinglePieceClick/10485760")) {
+    std::fprintf(out, "  SinglePieceClick at 10 MB = %.3f ms (under 2 ms: %s)\n",
+                 single->milliseconds, Verdict(single->milliseconds < 2));
+  }
+  const Result* literal = Find("LiteralWholeSetClick/102400");
+  const Result* ours = Find("WholeSetClick/102400");
+  if (literal && ours) {
+    const double ratio = literal->milliseconds / ours->milliseconds;
+    std::fprintf(out, "  Literal/ours at 100 KB = %.0fx (at least 100x: %s)\n", ratio,
+                 Verdict(ratio >= 100));
+  }
+  const Result* form1 = Find("Startup/form1");
+  const Result* bare = Find("Startup/bare");
+  if (form1 && bare) {
+    const double ratio = form1->milliseconds / bare->milliseconds;
+    std::fprintf(out, "  startup ours/bare = %.2fx (%.1f ms / %.1f ms; at most 1.3x: %s)\n", ratio,
+                 form1->milliseconds, bare->milliseconds, Verdict(ratio <= 1.3));
+  }
+  if (const Result* label = Find("Startup/label"); form1 && label) {
+    std::fprintf(out,
+                 "  startup ours/label = %.2fx (a bare window with one text label, no target)\n",
+                 form1->milliseconds / label->milliseconds);
+  }
+  if (const Result* memory = Find("PeakRss/10485760")) {
+    const double peak = memory->counters.at("peak_rss_MiB");
+    std::fprintf(out, "  peak RSS at 10 MB = %.0f MiB (under 200 MiB: %s)\n", peak,
+                 Verdict(peak < 200));
+  }
+}
+
+}  // namespace armoursmith::bench
