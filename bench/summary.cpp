@@ -1,5 +1,7 @@
 #include "summary.h"
 
+#include <cmath>
+
 namespace armoursmith::bench {
 namespace {
 
@@ -52,7 +54,8 @@ void SummaryReporter::PrintSummary(std::FILE* out) const {
     const Result& result = results_.at(name);
     std::fprintf(out, "  %-32s %10.3f ms", name.c_str(), result.milliseconds);
     for (const auto& [counter, value] : result.counters) {
-      std::fprintf(out, "  %s=%.6g", counter.c_str(), value);
+      std::fprintf(out, value == std::floor(value) ? "  %s=%.0f" : "  %s=%.1f", counter.c_str(),
+                   value);
     }
     std::fprintf(out, "\n");
   }
@@ -60,7 +63,7 @@ void SummaryReporter::PrintSummary(std::FILE* out) const {
 }
 
 void SummaryReporter::PrintRatios(std::FILE* out) const {
-  std::fprintf(out, "Targets:\n");
+  std::fprintf(out, "Targets (of the cases that ran):\n");
   const Result* empty = Find("WholeSetClick/0");
   const Result* large = Find("WholeSetClick/10485760");
   if (empty && large) {
