@@ -32,6 +32,9 @@ Form2::Form2() : txtscript_(new QPlainTextEdit(this)) {
   txtscript_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   txtscript_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   txtscript_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // Otherwise every change measures the last screenful of lines to size the scroll range,
+  // which lays out, and keeps in memory, every line ever appended at the end.
+  txtscript_->setCenterOnScroll(true);
   txtscript_->setAccessibleName("Item definition script");
   setFocusProxy(txtscript_);
 }
@@ -48,9 +51,13 @@ void Form2::AppendScriptText(const QString& text) {
   QTextDocument* document = txtscript_->document();
   // Generated output is no edit to undo, and the undo history must not hold a copy of it.
   document->setUndoRedoEnabled(false);
+  // Inside an edit block the cursor does not lay out the block it ends in, so the appended
+  // lines stay unlaid-out until they come on screen.
   QTextCursor end(document);
-  end.movePosition(QTextCursor::End);
+  end.beginEditBlock();
+  end.setPosition(document->characterCount() - 1);
   end.insertText(text);
+  end.endEditBlock();
   document->setUndoRedoEnabled(true);
   MoveToStart(txtscript_);
 }
