@@ -65,7 +65,7 @@ void SinglePieceClick(benchmark::State& state, ClickSession* session) {
 void LiteralWholeSetClick(benchmark::State& state, ClickSession* session) {
   TimeClicks(state, *session, kWholeSet, [](ProgramWindows& windows) {
     WindowControls controls(windows.MainWindow(), windows.Holder(), windows.Gate());
-    testing::RewritingControls rewriting(controls, windows.Holder(), windows.Gate());
+    RewritingControls rewriting(controls, windows.Holder(), windows.Gate());
     MakeWholeSet(rewriting);
     windows.Paint();
   });

@@ -2,6 +2,18 @@
 
 namespace armoursmith::testing {
 
+std::string FakeControls::Script() const {
+  std::string text;
+  for (const auto& piece : appends) text += piece;
+  return text;
+}
+
+void FakeControls::Count() {
+  if (++operations_ == failAt) {
+    throw ControlError(-5, {"fake", ControlInterface::TextBox, ControlOperation::ReadText});
+  }
+}
+
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
   std::size_t start = 0;

@@ -22,38 +22,32 @@ class FakeControls : public GeneratorControls {
   int shows = 0;
   std::optional<int> failAt;
 
-  void Choose(ArmourMaterial material, std::int16_t position) {
+  FakeControls& Choose(ArmourMaterial material, std::int16_t position) {
     positions[static_cast<std::size_t>(material)] = position;
+    return *this;
   }
-  std::string Script() const {
-    std::string text;
-    for (const auto& piece : appends) text += piece;
-    return text;
-  }
+  std::string Script() const;
 
   std::string ReadField(ItemField field) override {
-    Operation("txtfield", ControlInterface::TextBox, ControlOperation::ReadText);
+    Count();
     return fields[static_cast<std::size_t>(field)];
   }
   std::int16_t ReadPiecePosition(ArmourMaterial material) override {
-    Operation("cbo", ControlInterface::PieceList, ControlOperation::ReadSelectedIndex);
+    Count();
     return positions[static_cast<std::size_t>(material)];
   }
   void AppendScriptText(std::string_view text) override {
-    Operation("txtscript", ControlInterface::TextBox, ControlOperation::AppendText);
+    Count();
     appends.emplace_back(text);
   }
   void ShowScriptWindow() override {
-    Operation("Form2", ControlInterface::ScriptWindow, ControlOperation::Show);
+    Count();
     ++shows;
   }
 
  private:
   int operations_ = 0;
-
-  void Operation(std::string_view control, ControlInterface kind, ControlOperation operation) {
-    if (++operations_ == failAt) throw ControlError(-5, {control, kind, operation});
-  }
+  void Count();
 };
 
 // Splits text written with CR LF line ends into its lines.

@@ -4,37 +4,49 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
 #include "error_report.h"
 #include "fake_controls.h"
-#include "form2.h"
+#include "rewriting_controls.h"
+#include "single_piece_script.h"
+#include "whole_set_script.h"
 #include "windows_fixture.h"
 
 namespace armoursmith {
 namespace {
 
+using enum ArmourMaterial;
 using form1::Button;
 using testing::Lines;
-using testing::WindowsTest;
-
-std::vector<std::string> CallsSince(const std::vector<std::string>& calls, std::size_t from) {
-  return {calls.begin() + static_cast<std::ptrdiff_t>(from), calls.end()};
-}
 
 // Runs the event loop until the program ends; `actions` run inside it. Gives up after 5 s.
 int RunProgram(const std::function<void()>& actions) {
   QTimer giveUp;
-  giveUp.setSingleShot(true);
   QObject::connect(&giveUp, &QTimer::timeout, [] { QCoreApplication::exit(99); });
   giveUp.start(5000);
   QTimer::singleShot(0, actions);
   return QApplication::exec();
 }
 
-TEST_F(WindowsTest, MakeScriptClickWritesTypedValuesByteForByte) {
-  Pick(ArmourMaterial::Platemail, 5);
+class InteractionTest : public testing::WindowsTest {
+ protected:
+  std::vector<std::string> CallsDuring(const std::function<void()>& actions) {
+    const std::size_t before = gate.calls.size();
+    actions();
+    return {gate.calls.begin() + static_cast<std::ptrdiff_t>(before), gate.calls.end()};
+  }
+  void FailAt(std::string_view control, ControlOperation operation, int nth = 1) {
+    gate.failWhen = [=, seen = 0](const ControlCall& call) mutable {
+      return call.control == control && call.operation == operation && ++seen == nth;
+    };
+  }
+};
+
+TEST_F(InteractionTest, MakeScriptClickWritesTypedValuesByteForByte) {
+  Pick(Platemail, 5);
   Type(ItemField::Id, "helm_of_dawn");
   Type(ItemField::Name, "Dawn [Helm]");
   Type(ItemField::Weight, " 7");
@@ -48,193 +60,162 @@ TEST_F(WindowsTest, MakeScriptClickWritesTypedValuesByteForByte) {
             "CATEGORY=Pimlet's Creations\r\nSUBSECTION=Dawn [Helm]\r\nDESCRIPTION=\r\n\r\n"
             "ON=@Create\r\nCOLOR=Color\r\n{Hp 60}\r\n");
   EXPECT_TRUE(ScriptWindowShown());
-  const QPlainTextEdit* box = scriptWindow.ExistingScriptWindow()->TextBox();
-  EXPECT_EQ(box->textCursor().position(), 0);
-  EXPECT_EQ(box->cursorForPosition(QPoint(0, 0)).blockNumber(), 0);
 }
 
-TEST_F(WindowsTest, WholeSetClickUsesTheListLeftAtWholeSetEvenWhenHidden) {
-  ClickOption(ArmourMaterial::Chainmail);
-  Pick(ArmourMaterial::Chainmail, 3);
-  ClickOption(ArmourMaterial::HardLeather);
-  Pick(ArmourMaterial::HardLeather, 5);
-  Type(ItemField::Id, "dk");
-  Click(Button::WholeSet);
-  const auto lines = Lines(Script());
-  ASSERT_EQ(lines.size(), 55u);
-  EXPECT_EQ(lines[1], "[ITEMDEF i_dk_Tunic]");
-  EXPECT_EQ(lines[37], "[ITEMDEF i_dk_Coif]");
-  EXPECT_TRUE(ScriptWindowShown());
-}
-
-TEST_F(WindowsTest, APieceLeftInAnEarlierHiddenListDecidesTheId) {
-  ClickOption(ArmourMaterial::Leather);
-  Pick(ArmourMaterial::Leather, 0);
-  ClickOption(ArmourMaterial::HardLeather);
-  Pick(ArmourMaterial::HardLeather, 1);
-  EXPECT_FALSE(form1.PieceList(ArmourMaterial::Leather)->isVisible());
+TEST_F(InteractionTest, AChoiceLeftInAListThatAnotherMaterialHidStillDecides) {
+  ClickOption(Leather);
+  Pick(Leather, 0);
+  ClickOption(HardLeather);
+  Pick(HardLeather, 1);
+  EXPECT_FALSE(form1.PieceList(Leather)->isVisible());
   Click(Button::Go);
   EXPECT_EQ(Lines(Script())[4], "ID=i_leather_gorget");
+  Pick(Leather, 6);
+  Pick(HardLeather, 5);
+  Type(ItemField::Id, "dk");
+  Click(Button::WholeSet);
+  EXPECT_EQ(Lines(Script())[18 + 1], "[ITEMDEF i_dk_Leggings]");
+  EXPECT_EQ(Lines(Script()).size(), 18u + 111u);  // the Leather set
 }
 
-TEST_F(WindowsTest, MaterialButtonsWriteAllFiveListsInNameOrder) {
+TEST_F(InteractionTest, MaterialButtonsWriteAllFiveListsInNameOrderEveryTime) {
   for (int round = 0; round < 2; ++round) {
-    const std::size_t before = gate.calls.size();
-    ClickOption(ArmourMaterial::Chainmail);
-    EXPECT_EQ(CallsSince(gate.calls, before),
+    EXPECT_EQ(CallsDuring([&] { ClickOption(Chainmail); }),
               (std::vector<std::string>{"cbo1: write its visibility", "cbo2: write its visibility",
                                         "cbo3: write its visibility", "cbo4: write its visibility",
                                         "cbo5: write its visibility"}));
   }
   for (const ArmourMaterial material : kArmourMaterials) {
-    EXPECT_EQ(form1.PieceList(material)->isVisible(), material == ArmourMaterial::Chainmail);
+    EXPECT_EQ(form1.PieceList(material)->isVisible(), material == Chainmail);
   }
-  EXPECT_TRUE(form1.OptionButton(ArmourMaterial::Chainmail)->isChecked());
-  EXPECT_FALSE(form1.OptionButton(ArmourMaterial::Platemail)->isChecked());
+  EXPECT_FALSE(form1.OptionButton(Platemail)->isChecked());
 }
 
-TEST_F(WindowsTest, ResetRestoresStartValuesButKeepsPiecesAndWindowState) {
-  ClickOption(ArmourMaterial::Leather);
-  Pick(ArmourMaterial::Leather, 2);
+TEST_F(InteractionTest, ResetRestoresStartValuesButKeepsPiecesAndTheWindowsState) {
+  ClickOption(Leather);
+  Pick(Leather, 2);
   Type(ItemField::Armour, "12");
-  Type(ItemField::MinHp, "1");
-  const std::size_t before = gate.calls.size();
-  Click(Button::Reset);
-
-  // Reset as the first action makes the script window but leaves it hidden and empty.
-  ASSERT_NE(scriptWindow.ExistingScriptWindow(), nullptr);
-  EXPECT_FALSE(ScriptWindowShown());
-  const auto calls = CallsSince(gate.calls, before);
+  const auto calls = CallsDuring([&] { Click(Button::Reset); });
   ASSERT_EQ(calls.size(), 19u);
   EXPECT_EQ(calls[10], "txtmaxhp: write its text");
-  EXPECT_EQ(calls[11], "txtminhp: write its text");
   EXPECT_EQ(calls[12], "txtscript: write its text");
   EXPECT_EQ(calls[18], "optplate: write its value");
+  // The first Reset makes the script window but leaves it hidden.
+  ASSERT_NE(ScriptWindow(), nullptr);
+  EXPECT_FALSE(ScriptWindowShown());
   EXPECT_EQ(form1.FieldBox(ItemField::Armour)->text(), "Armor");
-  EXPECT_EQ(form1.FieldBox(ItemField::MinHp)->text(), "Hp");
   EXPECT_EQ(form1.FieldBox(ItemField::MaxHp)->text(), "Out of HP");
-  EXPECT_TRUE(form1.OptionButton(ArmourMaterial::Platemail)->isChecked());
-  EXPECT_TRUE(form1.PieceList(ArmourMaterial::Platemail)->isVisible());
-  EXPECT_FALSE(form1.PieceList(ArmourMaterial::Leather)->isVisible());
-  EXPECT_EQ(form1.PieceList(ArmourMaterial::Leather)->currentIndex(), 2);
+  EXPECT_TRUE(form1.OptionButton(Platemail)->isChecked());
+  EXPECT_TRUE(form1.PieceList(Platemail)->isVisible());
+  EXPECT_EQ(form1.PieceList(Leather)->currentIndex(), 2);
 
   Click(Button::Go);
-  EXPECT_TRUE(ScriptWindowShown());
   EXPECT_EQ(Lines(Script()).size(), 18u);
-  EXPECT_EQ(Lines(Script())[7], "ARMOR=Armor");
-
   Click(Button::Reset);
   EXPECT_TRUE(ScriptWindowShown());
   EXPECT_EQ(Script(), "");
 }
 
-TEST_F(WindowsTest, TypedScriptTextStaysAndOutputFollowsIt) {
+// Appending must leave exactly what reading the whole text, adding the lines and writing the
+// whole text back leaves: the same text, the caret and the view at the start.
+TEST_F(InteractionTest, AppendingMatchesRewritingTheWholeText) {
+  ScriptWindowHolder rewrittenWindow;
+  WindowControls reads(form1, rewrittenWindow, gate);
+  bench::RewritingControls rewriting(reads, rewrittenWindow, gate);
   Click(Button::WholeSet);  // nothing at Whole Set: appends nothing, shows the window
   EXPECT_TRUE(ScriptWindowShown());
-  EXPECT_EQ(Script(), "");
-  QPlainTextEdit* box = scriptWindow.ExistingScriptWindow()->TextBox();
-  QTest::keyClicks(box, "; mine");
-  QTest::keyClick(box, Qt::Key_Return);
-  QTest::keyClicks(box, "tail\u00a0");
+  MakeWholeSet(rewriting);
+  for (Form2* window : {ScriptWindow(), rewrittenWindow.ExistingScriptWindow()}) {
+    QPlainTextEdit* box = window->TextBox();
+    QTest::keyClicks(box, "; mine");
+    QTest::keyClick(box, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClicks(box, "tail\u00a0");
+  }
+  Pick(Platemail, 6);
+  Click(Button::WholeSet);
+  MakeWholeSet(rewriting);
+  Pick(Platemail, 2);
+  FailAt("txtscript", ControlOperation::AppendText, 5);
   Click(Button::Go);
-  const std::string script = Script();
-  EXPECT_TRUE(script.starts_with("; mine\r\ntail\u00a0// Designed By: Admin Pimlet :)\r\n"))
-      << script;
-  EXPECT_EQ(Lines(script).size(), 18u);
+  FailAt("txtscript", ControlOperation::AppendText, 5);
+  EXPECT_THROW(MakeScript(rewriting), ControlError);
+
+  EXPECT_TRUE(Script().starts_with("; mine\r\ntail\u00a0// Designed By: Admin Pimlet :)\r\n"));
+  EXPECT_EQ(Lines(Script()).size(), 1u + 111u + 4u);
+  EXPECT_EQ(ScriptWindow()->ScriptText(), rewrittenWindow.ExistingScriptWindow()->ScriptText());
+  const QPlainTextEdit* box = ScriptWindow()->TextBox();
+  EXPECT_EQ(box->textCursor().position(), 0);
+  EXPECT_EQ(box->cursorForPosition(QPoint(0, 0)).blockNumber(), 0);
 }
 
-TEST_F(WindowsTest, ClosingTheScriptWindowDiscardsItAndTheNextOutputGetsANewOne) {
+TEST_F(InteractionTest, ClosingTheScriptWindowDiscardsItAndItsText) {
   Click(Button::Go);
-  Form2* first = scriptWindow.ExistingScriptWindow();
-  first->close();
+  ScriptWindow()->close();
   QTest::qWait(0);
-  EXPECT_EQ(scriptWindow.ExistingScriptWindow(), nullptr);
-  Pick(ArmourMaterial::Platemail, 0);
+  EXPECT_EQ(ScriptWindow(), nullptr);
   Click(Button::Go);
   EXPECT_TRUE(ScriptWindowShown());
-  EXPECT_EQ(Lines(Script()).size(), 18u);
-  EXPECT_EQ(Lines(Script())[4], "ID=i_platemail_gorget");
+  EXPECT_EQ(Lines(Script()).size(), 17u);
 }
 
-TEST_F(WindowsTest, ExitEndsTheProgramAtOnce) {
+TEST_F(InteractionTest, ExitOrClosingTheMainWindowEndsTheProgram) {
   Click(Button::Go);
   EXPECT_EQ(RunProgram([this] { Click(Button::Exit); }), 0);
-}
 
-TEST_F(WindowsTest, ClosingTheMainWindowEndsTheProgramUnlessTheScriptIsOnScreen) {
+  // With the script on screen the program goes on until that window is closed too.
   bool stillRunning = false;
-  Click(Button::Go);
   EXPECT_EQ(RunProgram([&] {
               form1.close();
               QTimer::singleShot(100, [&] {
                 stillRunning = true;
-                scriptWindow.ExistingScriptWindow()->close();
+                ScriptWindow()->close();
               });
             }),
             0);
   EXPECT_TRUE(stillRunning);
 
   form1.show();
-  Click(Button::Reset);  // the script window exists, hidden
+  Click(Button::Reset);  // a hidden script window keeps nothing alive
   EXPECT_EQ(RunProgram([&] { form1.close(); }), 0);
 }
 
-TEST_F(WindowsTest, AFailedOperationEndsItsHandlerAndIsReported) {
-  const auto failAt = [this](std::string_view control, ControlOperation operation, int nth = 1) {
-    gate.failWhen = [=, seen = 0](const ControlCall& call) mutable {
-      return call.control == control && call.operation == operation && ++seen == nth;
-    };
-  };
-  Pick(ArmourMaterial::Platemail, 1);
-  failAt("txtscript", ControlOperation::AppendText, 5);
+TEST_F(InteractionTest, AFailedOperationEndsItsHandlerIsReportedAndTheProgramGoesOn) {
+  Pick(Platemail, 1);
+  FailAt("txtscript", ControlOperation::AppendText, 5);
   Click(Button::Go);
   EXPECT_EQ(Lines(Script()).size(), 4u);
   EXPECT_FALSE(ScriptWindowShown());
 
-  failAt("txtdesc", ControlOperation::WriteText);
-  Type(ItemField::Id, "kept");
+  FailAt("txtdesc", ControlOperation::WriteText);
   Click(Button::Reset);
   EXPECT_EQ(form1.FieldBox(ItemField::IntReq)->text(), "IntReq");
-  EXPECT_EQ(Lines(Script()).size(), 4u);  // the script was not emptied
+  EXPECT_EQ(Lines(Script()).size(), 4u);  // not emptied
 
-  failAt("cbo3", ControlOperation::WriteVisibility);
-  ClickOption(ArmourMaterial::Ringmail);
-  EXPECT_TRUE(form1.PieceList(ArmourMaterial::Ringmail)->isVisible());
-  EXPECT_FALSE(form1.PieceList(ArmourMaterial::Platemail)->isVisible());
+  FailAt("cbo3", ControlOperation::WriteVisibility);
+  ClickOption(Ringmail);
+  EXPECT_TRUE(form1.PieceList(Ringmail)->isVisible());
+  EXPECT_FALSE(form1.PieceList(Platemail)->isVisible());
 
-  failAt("Form2", ControlOperation::Show);
+  FailAt("Form2", ControlOperation::Show);
   Click(Button::WholeSet);
   EXPECT_FALSE(ScriptWindowShown());
 
   ASSERT_EQ(reportedErrors.size(), 4u);
-  EXPECT_TRUE(reportedErrors[0].contains("Status: -7"));
-  EXPECT_TRUE(reportedErrors[0].contains("Control: txtscript"));
-  EXPECT_TRUE(reportedErrors[0].contains("Interface: text box"));
-  EXPECT_TRUE(reportedErrors[0].contains("Operation: append to its text"));
+  for (const char* fact : {"Status: -7", "Control: txtscript", "Interface: text box",
+                           "Operation: append to its text"}) {
+    EXPECT_TRUE(reportedErrors[0].contains(fact)) << reportedErrors[0];
+  }
   EXPECT_TRUE(reportedErrors[2].contains("Interface: piece list"));
 
-  gate.failWhen = nullptr;  // the program goes on working
+  gate.failWhen = nullptr;
   Click(Button::Reset);
   Click(Button::Go);
   EXPECT_TRUE(ScriptWindowShown());
   EXPECT_EQ(Lines(Script()).size(), 18u);
 }
 
-TEST(ControlGate, TurnsAFailingOperationIntoAControlErrorNamingIt) {
-  ControlGate gate;
+TEST(ErrorReport, RunningOutOfMemoryIsShownWithItsFourFacts) {
   const ControlCall call{"txtscript", ControlInterface::TextBox, ControlOperation::AppendText};
-  try {
-    gate.Run(call, [] { throw std::bad_alloc(); });
-    FAIL() << "no error";
-  } catch (const ControlError& error) {
-    EXPECT_EQ(error.Status(), kStatusOutOfMemory);
-    EXPECT_EQ(error.Control(), "txtscript");
-    EXPECT_EQ(error.Interface(), ControlInterface::TextBox);
-    EXPECT_EQ(error.Operation(), ControlOperation::AppendText);
-  }
-}
-
-TEST(ErrorReport, ShowsTheFourFactsInAMessageBox) {
   QString shown;
   QTimer::singleShot(0, [&] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -242,12 +223,14 @@ TEST(ErrorReport, ShowsTheFourFactsInAMessageBox) {
     shown = box->text();
     box->accept();
   });
-  ReportError(nullptr, ControlError(kStatusOutOfMemory, {"txtscript", ControlInterface::TextBox,
-                                                         ControlOperation::AppendText}));
-  EXPECT_TRUE(shown.contains("-2147024882 (0x8007000e)")) << shown.toStdString();
-  EXPECT_TRUE(shown.contains("txtscript"));
-  EXPECT_TRUE(shown.contains("text box"));
-  EXPECT_TRUE(shown.contains("append to its text"));
+  try {
+    ControlGate().Run(call, [] { throw std::bad_alloc(); });
+  } catch (const ControlError& error) {
+    ReportError(nullptr, error);
+  }
+  for (const char* fact : {"-2147024882 (0x8007000e)", "txtscript", "text box", "append"}) {
+    EXPECT_TRUE(shown.contains(fact)) << shown;
+  }
 }
 
 }  // namespace

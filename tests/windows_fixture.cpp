@@ -35,8 +35,7 @@ void WindowsTest::ClickOption(ArmourMaterial material) {
 }
 
 void WindowsTest::Pick(ArmourMaterial material, int position) {
-  QComboBox* list = form1.PieceList(material);
-  list->setCurrentIndex(position);
+  form1.PieceList(material)->setCurrentIndex(position);
 }
 
 void WindowsTest::Type(ItemField field, const QString& text) {
@@ -47,13 +46,7 @@ void WindowsTest::Type(ItemField field, const QString& text) {
 }
 
 std::string WindowsTest::Script() const {
-  const Form2* form2 = scriptWindow.ExistingScriptWindow();
-  return form2 ? form2->ScriptText().toStdString() : std::string();
-}
-
-bool WindowsTest::ScriptWindowShown() const {
-  const Form2* form2 = scriptWindow.ExistingScriptWindow();
-  return form2 && form2->isVisible();
+  return ScriptWindow() ? ScriptWindow()->ScriptText().toStdString() : std::string();
 }
 
 }  // namespace armoursmith::testing

@@ -9,11 +9,12 @@
 
 #include "control_gate.h"
 #include "form1.h"
+#include "form2.h"
 #include "script_window_holder.h"
 
 // Lets test failures print Qt strings readably.
-inline void PrintTo(const QString& text, std::ostream* out) {
-  *out << '"' << text.toStdString() << '"';
+inline std::ostream& operator<<(std::ostream& out, const QString& text) {
+  return out << text.toStdString();
 }
 
 namespace armoursmith::testing {
@@ -23,7 +24,6 @@ class RecordingGate : public ControlGate {
  public:
   std::vector<std::string> calls;
   std::function<bool(const ControlCall&)> failWhen;
-
   void Run(const ControlCall& call, const std::function<void()>& operation) override;
 };
 
@@ -37,15 +37,13 @@ class WindowsTest : public ::testing::Test {
 
   void SetUp() override;
   void Report(const std::exception& error);
-
   void Click(form1::Button button);
   void ClickOption(ArmourMaterial material);
-  // Chooses an entry of a piece list, as picking it in the drop-down does.
-  void Pick(ArmourMaterial material, int position);
+  void Pick(ArmourMaterial material, int position);  // as choosing it in the drop-down does
   void Type(ItemField field, const QString& text);
-  // The script window's text as UTF-8 bytes; empty when there is no script window.
-  std::string Script() const;
-  bool ScriptWindowShown() const;
+  Form2* ScriptWindow() const { return scriptWindow.ExistingScriptWindow(); }
+  std::string Script() const;  // UTF-8; empty without a script window
+  bool ScriptWindowShown() const { return ScriptWindow() && ScriptWindow()->isVisible(); }
 };
 
 }  // namespace armoursmith::testing

@@ -7,7 +7,7 @@ class ControlGate;
 class ScriptWindowAccess;
 }  // namespace armoursmith
 
-namespace armoursmith::testing {
+namespace armoursmith::bench {
 
 // Generator controls that append to the script the plain way: every append reads the whole
 // script text, adds the piece and writes the whole text back, as one operation through the
@@ -28,4 +28,4 @@ class RewritingControls : public GeneratorControls {
   ControlGate& gate_;
 };
 
-}  // namespace armoursmith::testing
+}  // namespace armoursmith::bench

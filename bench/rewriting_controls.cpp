@@ -7,7 +7,7 @@
 #include "qt_text.h"
 #include "script_window_access.h"
 
-namespace armoursmith::testing {
+namespace armoursmith::bench {
 
 RewritingControls::RewritingControls(GeneratorControls& others, ScriptWindowAccess& scriptWindow,
                                      ControlGate& gate)
@@ -28,4 +28,4 @@ void RewritingControls::AppendScriptText(std::string_view text) {
 
 void RewritingControls::ShowScriptWindow() { others_.ShowScriptWindow(); }
 
-}  // namespace armoursmith::testing
+}  // namespace armoursmith::bench
