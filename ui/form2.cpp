@@ -65,7 +65,9 @@ void Form2::AppendScriptText(const QString& text) {
 void Form2::ClearScriptText() { txtscript_->setPlainText(QString()); }
 
 void Form2::ShowScriptWindow() {
-  // A newly shown window comes up on top; one already on screen is brought forward.
+  // A newly shown window comes up on top; one already on screen is brought forward, out of
+  // the task bar if it was minimised.
+  setWindowState(windowState() & ~Qt::WindowMinimized);
   if (isVisible()) {
     raise();
   } else {
