@@ -4,7 +4,6 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -70,12 +69,18 @@ TEST_F(InteractionTest, AChoiceLeftInAListThatAnotherMaterialHidStillDecides) {
   EXPECT_FALSE(form1.PieceList(Leather)->isVisible());
   Click(Button::Go);
   EXPECT_EQ(Lines(Script())[4], "ID=i_leather_gorget");
+  // The whole set made from typed values is, byte for byte, the Leather set of those values.
+  const std::size_t singlePiece = Script().size();
   Pick(Leather, 6);
   Pick(HardLeather, 5);
   Type(ItemField::Id, "dk");
+  Type(ItemField::Color, "0x4 ");
   Click(Button::WholeSet);
-  EXPECT_EQ(Lines(Script())[18 + 1], "[ITEMDEF i_dk_Leggings]");
-  EXPECT_EQ(Lines(Script()).size(), 18u + 111u);  // the Leather set
+  testing::FakeControls typed;
+  typed.fields[0] = "dk";
+  typed.fields[9] = "0x4 ";
+  MakeWholeSet(typed.Choose(Leather, 6));
+  EXPECT_EQ(Script().substr(singlePiece), typed.Script());
 }
 
 TEST_F(InteractionTest, MaterialButtonsWriteAllFiveListsInNameOrderEveryTime) {
@@ -134,14 +139,15 @@ TEST_F(InteractionTest, AppendingMatchesRewritingTheWholeText) {
   Pick(Platemail, 6);
   Click(Button::WholeSet);
   MakeWholeSet(rewriting);
-  Pick(Platemail, 2);
-  FailAt("txtscript", ControlOperation::AppendText, 5);
-  Click(Button::Go);
-  FailAt("txtscript", ControlOperation::AppendText, 5);
-  EXPECT_THROW(MakeScript(rewriting), ControlError);
-
+  for (const auto& makeWholeSet :
+       {std::function([&] { Click(Button::WholeSet); }),
+        std::function([&] { EXPECT_THROW(MakeWholeSet(rewriting), ControlError); })}) {
+    FailAt("txtscript", ControlOperation::AppendText, 40);  // in the third piece
+    makeWholeSet();
+  }
   EXPECT_TRUE(Script().starts_with("; mine\r\ntail\u00a0// Designed By: Admin Pimlet :)\r\n"));
-  EXPECT_EQ(Lines(Script()).size(), 1u + 111u + 4u);
+  // The typed line, a whole set, then the designer line, two pieces and six lines of a third.
+  EXPECT_EQ(Lines(Script()).size(), 1u + 111u + 1u + 18u + 18u + 6u);
   EXPECT_EQ(ScriptWindow()->ScriptText(), rewrittenWindow.ExistingScriptWindow()->ScriptText());
   const QPlainTextEdit* box = ScriptWindow()->TextBox();
   EXPECT_EQ(box->textCursor().position(), 0);
