@@ -89,7 +89,7 @@ RIVETS = rivets()
 
 # ---------------------------------------------------------------- shading
 
-def shade(base_dark, base_light, nx, ny, nz, spec_power=24.0, spec=0.9):
+def shade(base_dark, base_light, nx, ny, nz, shininess=24.0, specular=0.9):
     lx, ly, lz = LIGHT
     ln = math.sqrt(lx * lx + ly * ly + lz * lz)
     lx, ly, lz = lx / ln, ly / ln, lz / ln
@@ -97,7 +97,7 @@ def shade(base_dark, base_light, nx, ny, nz, spec_power=24.0, spec=0.9):
     # Blinn half vector with the viewer looking along +z.
     hx, hy, hz = lx, ly, lz + 1.0
     hn = math.sqrt(hx * hx + hy * hy + hz * hz)
-    s = max(0.0, (nx * hx + ny * hy + nz * hz) / hn) ** spec_power * spec
+    s = max(0.0, (nx * hx + ny * hy + nz * hz) / hn) ** shininess * specular
     t = 0.15 + 0.85 * diffuse
     c = [base_dark[i] + (base_light[i] - base_dark[i]) * t for i in range(3)]
     return [min(255.0, v + 255.0 * s) for v in c]
@@ -161,7 +161,7 @@ def sample(x, y):
         # Each lame is a curved band: its lower part turns away from the light.
         band = (y - top) / (bottom - top)
         nx, ny, nz = normalise(nx, ny + (band - 0.35) * 0.9, nz)
-        c = shade(STEEL_DARK, STEEL_LIGHT, nx, ny, nz, spec=0.6)
+        c = shade(STEEL_DARK, STEEL_LIGHT, nx, ny, nz, specular=0.6)
         # The plate above overlaps this one and casts a short shadow on it.
         above = (sd_cuirass(x, y - 1.8) if poly is LAME_1
                  else min(sd_cuirass(x, y - 1.8), sd_polygon(x, y - 1.8, LAME_1)))
