@@ -18,19 +18,19 @@ inline constexpr std::string_view kCaption = "Admin Harnwright";
 
 enum class Frame { Mods, PieceOfArmour, Types, ReqStats };
 
+// Frames take no focus, so they have no place in the tab order.
 struct FrameLayout {
   Frame frame;
   std::string_view name;
   std::string_view caption;
   TwipsRect rect;
-  int tabIndex;
 };
 
 inline constexpr std::array<FrameLayout, 4> kFrames = {{
-    {Frame::Mods, "Frame1", "Mods of Armor", {3120, 120, 2895, 5655}, 0},
-    {Frame::PieceOfArmour, "Frame2", "Piece of Armour", {3120, 5880, 2895, 855}, 8},
-    {Frame::Types, "Frame3", "Types Of Armour", {120, 120, 2895, 3015}, 17},
-    {Frame::ReqStats, "Frame4", "Req Stats", {120, 3240, 2895, 1935}, 23},
+    {Frame::Mods, "Frame1", "Mods of Armor", {3120, 120, 2895, 5655}},
+    {Frame::PieceOfArmour, "Frame2", "Piece of Armour", {3120, 5880, 2895, 855}},
+    {Frame::Types, "Frame3", "Types Of Armour", {120, 120, 2895, 3015}},
+    {Frame::ReqStats, "Frame4", "Req Stats", {120, 3240, 2895, 1935}},
 }};
 
 enum class Button { Go, WholeSet, Exit, Reset };
