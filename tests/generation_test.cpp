@@ -73,18 +73,6 @@ TEST(MakeScript, WritesTheStartUpPromptsWithTheChosenPiece) {
   EXPECT_EQ(controls.shows, 1);
 }
 
-TEST(MakeScript, WithoutAPieceLeavesOutTheIdLineAndRepeatsOnEveryClick) {
-  FakeControls controls;
-  controls.Choose(Platemail, WholeSetPosition(Platemail));
-  MakeScript(controls);
-  MakeScript(controls);
-  const auto lines = Lines(controls.Script());
-  ASSERT_EQ(lines.size(), 34u);
-  EXPECT_EQ(lines[4], "TYPE=T_ARMOR");
-  EXPECT_EQ(lines[17], "// Designed By: Admin Pimlet :)");
-  EXPECT_EQ(controls.shows, 2);
-}
-
 TEST(ChooseBaseItemId, TakesTheFirstListInMaterialOrderThatHoldsAPiece) {
   const std::vector<std::pair<std::vector<std::pair<ArmourMaterial, std::int16_t>>,
                               std::optional<std::string_view>>>
