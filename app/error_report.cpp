@@ -6,8 +6,6 @@
 #include "qt_text.h"
 
 namespace armoursmith {
-namespace {}  // namespace
-
 QString ErrorReportText(const std::exception& error) {
   const auto* failure = dynamic_cast<const ControlError*>(&error);
   if (!failure) return QString("The action could not be completed: %1").arg(error.what());

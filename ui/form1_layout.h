@@ -93,6 +93,14 @@ inline constexpr std::array<FieldBoxLayout, kItemFieldCount> kFieldBoxes = {{
      5040, 2415, 28},
 }};
 
+// The boxes are listed in ItemField order, so that a field's box is found by its number.
+static_assert([] {
+  for (std::size_t i = 0; i < kFieldBoxes.size(); ++i) {
+    if (kFieldBoxes[i].field != kAllItemFields[i]) return false;
+  }
+  return true;
+}());
+
 // Option buttons in the Types frame, at Left 120 and 2535 wide. Their rectangles as drawn
 // overlap, so each gets the plain button height centred on its own caption line instead.
 struct OptionLayout {

@@ -1,6 +1,7 @@
 #include "form2.h"
 
 #include <QPlainTextEdit>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -49,16 +50,20 @@ QString Form2::ScriptText() const {
 
 void Form2::AppendScriptText(const QString& text) {
   QTextDocument* document = txtscript_->document();
-  // Generated output is no edit to undo, and the undo history must not hold a copy of it.
-  document->setUndoRedoEnabled(false);
-  // Inside an edit block the cursor does not lay out the block it ends in, so the appended
-  // lines stay unlaid-out until they come on screen.
   QTextCursor end(document);
-  end.beginEditBlock();
-  end.setPosition(document->characterCount() - 1);
-  end.insertText(text);
-  end.endEditBlock();
-  document->setUndoRedoEnabled(true);
+  {
+    // Generated output is no edit to undo, and the undo history must not hold a copy of it.
+    // Inside an edit block the cursor does not lay out the block it ends in, so appended
+    // lines stay unlaid-out until they come on screen. Both end however the insertion ends.
+    document->setUndoRedoEnabled(false);
+    end.beginEditBlock();
+    const auto restore = qScopeGuard([&] {
+      end.endEditBlock();
+      document->setUndoRedoEnabled(true);
+    });
+    end.setPosition(document->characterCount() - 1);
+    end.insertText(text);
+  }
   MoveToStart(txtscript_);
 }
 

@@ -19,7 +19,7 @@ ControlCall FieldCall(ItemField field, ControlOperation operation) {
           operation};
 }
 
-constexpr ControlCall kScriptText(ControlOperation operation) {
+constexpr ControlCall ScriptTextCall(ControlOperation operation) {
   return {"txtscript", ControlInterface::TextBox, operation};
 }
 
@@ -45,7 +45,7 @@ std::int16_t WindowControls::ReadPiecePosition(ArmourMaterial material) {
 }
 
 void WindowControls::AppendScriptText(std::string_view text) {
-  gate_.Run(kScriptText(ControlOperation::AppendText),
+  gate_.Run(ScriptTextCall(ControlOperation::AppendText),
             [&] { scriptWindow_.EnsureScriptWindow().AppendScriptText(ToQString(text)); });
 }
 
@@ -72,7 +72,7 @@ void WindowControls::WriteOptionButtonOn(ArmourMaterial material) {
 }
 
 void WindowControls::ClearScriptText() {
-  gate_.Run(kScriptText(ControlOperation::WriteText),
+  gate_.Run(ScriptTextCall(ControlOperation::WriteText),
             [&] { scriptWindow_.EnsureScriptWindow().ClearScriptText(); });
 }
 
