@@ -83,11 +83,15 @@ TEST_F(WindowsTest, OpensWithPromptsPlatemailNoPieceAndNamedControls) {
   EXPECT_EQ(QApplication::focusWidget(), form1.FieldBox(ItemField::Id));
 }
 
+// Also when the chosen option button was last chosen by Reset rather than by the user.
 TEST_F(WindowsTest, TabVisitsTheControlsInTabIndexOrder) {
   const QStringList expected = {"txtid",    "txtdef",   "txtname",     "txtweight", "txtarmour",
                                 "txtdesc",  "txtcolor", "cmdexit",     "cmdreset",  "cmdgo",
                                 "cbo2",     "optplate", "txtstr",      "txtdex",    "txtint",
                                 "txtminhp", "txtmaxhp", "cmdwholeset", "txtid"};
+  ClickOption(ArmourMaterial::Ringmail);
+  Click(form1::Button::Reset);
+  form1.FieldBox(ItemField::Id)->setFocus();
   QStringList visited = {QApplication::focusWidget()->objectName()};
   while (visited.size() < expected.size()) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -96,17 +100,23 @@ TEST_F(WindowsTest, TabVisitsTheControlsInTabIndexOrder) {
   EXPECT_EQ(visited, expected);
 }
 
-TEST_F(WindowsTest, KeysPressNoButtonAndTypedTextNeverBecomesAnEntryOrALineBreak) {
+TEST_F(WindowsTest, KeysPressOnlyTheFocusedButtonAndTypingNeverMakesAnEntryOrALineBreak) {
   QTest::keyClick(form1.FieldBox(ItemField::Name), Qt::Key_Return);
   QTest::keyClick(form1.FieldBox(ItemField::Name), Qt::Key_Escape);
   EXPECT_EQ(ScriptWindow(), nullptr);
+  form1.Button(form1::Button::Go)->setFocus();
+  QTest::keyClick(form1.Button(form1::Button::Go), Qt::Key_Return);
+  EXPECT_TRUE(ScriptWindowShown());
 
+  // Typing over a list's field clears its choice; the typed text stays and is no entry.
   QComboBox* list = form1.PieceList(ArmourMaterial::Platemail);
+  Pick(ArmourMaterial::Platemail, 1);
   list->lineEdit()->selectAll();
-  QTest::keyClicks(list, "Mithril");
+  QTest::keyClicks(list, "Tunic!");
   QTest::keyClick(list, Qt::Key_Return);
   EXPECT_EQ(list->count(), 7);
   EXPECT_EQ(list->currentIndex(), -1);
+  EXPECT_EQ(list->currentText(), "Tunic!");
 
   // Pasted line breaks cut the pasted text; everything else stays verbatim.
   QLineEdit* box = form1.FieldBox(ItemField::Description);

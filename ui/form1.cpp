@@ -13,6 +13,7 @@
 
 #include "form1_handlers.h"
 #include "piece_catalogue.h"
+#include "piece_list_box.h"
 #include "qt_text.h"
 #include "single_line_validator.h"
 #include "single_piece_script.h"
@@ -74,6 +75,9 @@ void Form1::BuildControls() {
   for (const ButtonLayout& layout : kButtons) {
     auto* button = new QPushButton(ToQString(layout.caption), this);
     Name(button, layout.name, layout.accessibleName);
+    // Enter presses the button that has the focus, as Space does. Outside a dialog there is
+    // no default button, so Enter anywhere else still presses nothing.
+    button->setAutoDefault(true);
     Place(button, layout.rect);
     buttons_[Index(layout.button)] = button;
   }
@@ -93,21 +97,26 @@ void Form1::BuildControls() {
     const int captionCentreTop = layout.top + (layout.height - kOptionHeight) / 2;
     Place(option, {kOptionLeft, captionCentreTop, kOptionWidth, kOptionHeight});
     option->setChecked(layout.material == ArmourMaterial::Platemail);
+    connect(option, &QRadioButton::toggled, this, &Form1::KeepTabOnChosenOption);
     optionButtons_[Index(layout.material)] = option;
   }
+  KeepTabOnChosenOption();
   for (const PieceListLayout& layout : kPieceLists) {
     const MaterialInfo& info = CatalogueEntry(layout.material);
-    auto* list = new QComboBox(frames_[Index(Frame::PieceOfArmour)]);
+    auto* list = new PieceListBox(info, frames_[Index(Frame::PieceOfArmour)]);
     Name(list, info.pieceList, std::string(info.caption) + " piece");
-    list->setEditable(true);
-    list->setInsertPolicy(QComboBox::NoInsert);  // typing never adds an entry
-    for (const PieceEntry& entry : info.entries) list->addItem(ToQString(entry.label));
-    list->setCurrentIndex(-1);  // adding entries chose the first one
-    list->setEditText(ToQString(info.defaultText));
     Place(list, kPieceListRect);
     list->resize(list->width(), std::max(list->height(), list->sizeHint().height()));
     list->setVisible(layout.material == ArmourMaterial::Platemail);
     pieceLists_[Index(layout.material)] = list;
+  }
+}
+
+// Tab enters the option group at its chosen button, also when Reset chose it; the arrow keys
+// move within the group.
+void Form1::KeepTabOnChosenOption() {
+  for (QRadioButton* option : optionButtons_) {
+    if (option) option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
   }
 }
 

@@ -41,6 +41,7 @@ class Form1 : public QWidget {
   void BuildControls();
   void SetTabOrder();
   void ConnectClicks();
+  void KeepTabOnChosenOption();
   void OnClick(QAbstractButton* button, std::function<void()> handler);
 
   std::array<QWidget*, 4> frames_{};
