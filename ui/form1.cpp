@@ -29,11 +29,6 @@ constexpr std::size_t Index(Enum value) {
   return static_cast<std::size_t>(value);
 }
 
-void Place(QWidget* widget, const TwipsRect& rect) {
-  widget->setGeometry(TwipsToPixels(rect.left), TwipsToPixels(rect.top), TwipsToPixels(rect.width),
-                      TwipsToPixels(rect.height));
-}
-
 void Name(QWidget* widget, std::string_view name, std::string_view accessibleName) {
   widget->setObjectName(ToQString(name));
   widget->setAccessibleName(ToQString(accessibleName));
@@ -69,7 +64,7 @@ void Form1::BuildControls() {
   for (const FrameLayout& layout : kFrames) {
     auto* frame = new QGroupBox(ToQString(layout.caption), this);
     Name(frame, layout.name, layout.caption);
-    Place(frame, layout.rect);
+    frame->setGeometry(TwipsToPixels(layout.rect));
     frames_[Index(layout.frame)] = frame;
   }
   for (const ButtonLayout& layout : kButtons) {
@@ -78,7 +73,7 @@ void Form1::BuildControls() {
     // Enter presses the button that has the focus, as Space does. Outside a dialog there is
     // no default button, so Enter anywhere else still presses nothing.
     button->setAutoDefault(true);
-    Place(button, layout.rect);
+    button->setGeometry(TwipsToPixels(layout.rect));
     buttons_[Index(layout.button)] = button;
   }
   for (const FieldBoxLayout& layout : kFieldBoxes) {
@@ -87,7 +82,7 @@ void Form1::BuildControls() {
     box->setToolTip(ToQString(layout.accessibleName));
     box->setMaxLength(std::numeric_limits<int>::max());
     box->setValidator(new SingleLineValidator(box));
-    Place(box, {kFieldBoxLeft, layout.top, layout.width, kFieldBoxHeight});
+    box->setGeometry(TwipsToPixels({kFieldBoxLeft, layout.top, layout.width, kFieldBoxHeight}));
     fieldBoxes_[Index(layout.field)] = box;
   }
   for (const OptionLayout& layout : kOptions) {
@@ -95,7 +90,8 @@ void Form1::BuildControls() {
     auto* option = new QRadioButton(ToQString(info.caption), frames_[Index(Frame::Types)]);
     Name(option, info.optionButton, info.caption);
     const int captionCentreTop = layout.top + (layout.height - kOptionHeight) / 2;
-    Place(option, {kOptionLeft, captionCentreTop, kOptionWidth, kOptionHeight});
+    option->setGeometry(
+        TwipsToPixels({kOptionLeft, captionCentreTop, kOptionWidth, kOptionHeight}));
     option->setChecked(layout.material == ArmourMaterial::Platemail);
     connect(option, &QRadioButton::toggled, this, &Form1::KeepTabOnChosenOption);
     optionButtons_[Index(layout.material)] = option;
@@ -105,7 +101,7 @@ void Form1::BuildControls() {
     const MaterialInfo& info = CatalogueEntry(layout.material);
     auto* list = new PieceListBox(info, frames_[Index(Frame::PieceOfArmour)]);
     Name(list, info.pieceList, std::string(info.caption) + " piece");
-    Place(list, kPieceListRect);
+    list->setGeometry(TwipsToPixels(kPieceListRect));
     list->resize(list->width(), std::max(list->height(), list->sizeHint().height()));
     list->setVisible(layout.material == ArmourMaterial::Platemail);
     pieceLists_[Index(layout.material)] = list;

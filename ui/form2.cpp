@@ -18,7 +18,6 @@ constexpr TwipsRect kTextBox = {120, 120, 5415, 2895};
 void MoveToStart(QPlainTextEdit* box) {
   box->setTextCursor(QTextCursor(box->document()));
   box->verticalScrollBar()->setValue(0);
-  box->horizontalScrollBar()->setValue(0);
 }
 
 }  // namespace
@@ -28,8 +27,7 @@ Form2::Form2() : txtscript_(new QPlainTextEdit(this)) {
   setWindowTitle("Form2");
   resize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
   txtscript_->setObjectName("txtscript");
-  txtscript_->setGeometry(TwipsToPixels(kTextBox.left), TwipsToPixels(kTextBox.top),
-                          TwipsToPixels(kTextBox.width), TwipsToPixels(kTextBox.height));
+  txtscript_->setGeometry(TwipsToPixels(kTextBox));
   txtscript_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   txtscript_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   txtscript_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QRect>
+
 namespace armoursmith {
 
 // Window layouts are kept in twips (1/1440 inch); 15 twips make one device-independent pixel.
@@ -11,5 +13,10 @@ struct TwipsRect {
   int width;
   int height;
 };
+
+inline QRect TwipsToPixels(const TwipsRect& rect) {
+  return {TwipsToPixels(rect.left), TwipsToPixels(rect.top), TwipsToPixels(rect.width),
+          TwipsToPixels(rect.height)};
+}
 
 }  // namespace armoursmith
