@@ -15,6 +15,9 @@ else
   echo "package install: skipped, it needs root or sudo"
   exit 0
 fi
+# The package is installed machine-wide: one check at a time, whichever checkout runs it.
+exec 9>/tmp/armoursmith-deb-install.lock
+flock 9
 if dpkg-query -W -f='${Status}' armoursmith 2>/dev/null | grep -q "ok installed"; then
   echo "package install: skipped, armoursmith is installed already and is left as it is"
   exit 0
