@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "click_cases.h"
+#include "long_text_cases.h"
 #include "process_cases.h"
 #include "summary.h"
 
@@ -87,6 +88,7 @@ int main(int argc, char* argv[]) {
 
   armoursmith::bench::ClickSession session;
   armoursmith::bench::RegisterClickCases(session);
+  armoursmith::bench::RegisterLongTextCases();
   armoursmith::bench::RegisterProcessCases();
   armoursmith::bench::SummaryReporter reporter(ShownReporter(format));
   benchmark::RunSpecifiedBenchmarks(&reporter);
