@@ -1,11 +1,12 @@
 #include "form2.h"
 
-#include <QPlainTextEdit>
+#include <QApplication>
 #include <QScopeGuard>
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include "script_box.h"
 #include "twips.h"
 
 namespace armoursmith {
@@ -22,8 +23,10 @@ void MoveToStart(QPlainTextEdit* box) {
 
 }  // namespace
 
-Form2::Form2() : txtscript_(new QPlainTextEdit(this)) {
+Form2::Form2() : txtscript_(new ScriptBox(this)) {
   setObjectName("Form2");
+  // Showing the script never takes the keyboard from the main window (see ShowScriptWindow).
+  setAttribute(Qt::WA_ShowWithoutActivating);
   setWindowTitle("Form2");
   resize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
   txtscript_->setObjectName("txtscript");
@@ -31,20 +34,11 @@ Form2::Form2() : txtscript_(new QPlainTextEdit(this)) {
   txtscript_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   txtscript_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   txtscript_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  // Otherwise every change measures the last screenful of lines to size the scroll range,
-  // which lays out, and keeps in memory, every line ever appended at the end.
-  txtscript_->setCenterOnScroll(true);
   txtscript_->setAccessibleName("Item definition script");
   setFocusProxy(txtscript_);
 }
 
-QString Form2::ScriptText() const {
-  // The raw text keeps non-breaking spaces; block and line separators become CR LF.
-  QString text = txtscript_->document()->toRawText();
-  text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
-  text.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
-  return text;
-}
+QString Form2::ScriptText() const { return txtscript_->ScriptText(); }
 
 void Form2::AppendScriptText(const QString& text) {
   QTextDocument* document = txtscript_->document();
@@ -68,14 +62,17 @@ void Form2::AppendScriptText(const QString& text) {
 void Form2::ClearScriptText() { txtscript_->setPlainText(QString()); }
 
 void Form2::ShowScriptWindow() {
-  // A newly shown window comes up on top; one already on screen is brought forward, out of
-  // the task bar if it was minimised.
+  // The window comes up on top, or forward and out of the task bar if it was there already,
+  // but the keyboard stays in the window the user types the next item's values into, on the
+  // first click as on every later one: keys meant for a field must never edit the script.
+  QWidget* typing = QApplication::activeWindow();
   setWindowState(windowState() & ~Qt::WindowMinimized);
   if (isVisible()) {
     raise();
   } else {
     show();
   }
+  if (typing && typing != this) typing->activateWindow();
 }
 
 }  // namespace armoursmith

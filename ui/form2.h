@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-class QPlainTextEdit;
+#include "script_box.h"
 
 namespace armoursmith {
 
@@ -21,10 +21,10 @@ class Form2 : public QWidget {
   void ClearScriptText();
   void ShowScriptWindow();
 
-  QPlainTextEdit* TextBox() const { return txtscript_; }
+  ScriptBox* TextBox() const { return txtscript_; }
 
  private:
-  QPlainTextEdit* txtscript_;
+  ScriptBox* txtscript_;
 };
 
 }  // namespace armoursmith

@@ -2,25 +2,25 @@
 
 #include <algorithm>
 
+#include "line_breaks.h"
+
 namespace armoursmith {
 namespace {
 
-bool IsLineBreak(QChar c) {
-  return c == u'\r' || c == u'\n' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
-}
+bool BreaksTheLine(QChar c) { return IsLineBreak(c.unicode()); }
 
 }  // namespace
 
 QValidator::State SingleLineValidator::validate(QString& input, int& pos) const {
   const qsizetype firstBreak =
-      std::find_if(input.cbegin(), input.cend(), IsLineBreak) - input.cbegin();
+      std::find_if(input.cbegin(), input.cend(), BreaksTheLine) - input.cbegin();
   if (firstBreak == input.size()) return Acceptable;
   // The caret stands right after the inserted text: drop the inserted part from the break on.
   if (pos > firstBreak) {
     input.remove(firstBreak, pos - firstBreak);
     pos = static_cast<int>(firstBreak);
   }
-  input.removeIf(IsLineBreak);
+  input.removeIf(BreaksTheLine);
   return Acceptable;
 }
 

@@ -1,0 +1,194 @@
+// What leaves the program is what it wrote: copying out of the script box, the field boxes'
+// line rule, the piece lists' choice, the keyboard focus and the wrapping of long lines.
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
+
+#include "fake_controls.h"
+#include "windows_fixture.h"
+
+namespace armoursmith {
+namespace {
+
+using form1::Button;
+using testing::Lines;
+
+class ScriptOutputTest : public testing::WindowsTest {
+ protected:
+  // What a copy of the whole script box puts on the clipboard.
+  const QMimeData* CopyAll(void (QPlainTextEdit::*copyOrCut)() = &QPlainTextEdit::copy) {
+    ScriptBox* box = ScriptWindow()->TextBox();
+    box->selectAll();
+    (box->*copyOrCut)();
+    return QApplication::clipboard()->mimeData();
+  }
+};
+
+TEST_F(ScriptOutputTest, CopyAndCutGiveEveryCharacterAsPlainTextOnly) {
+  const QString unusual = "a\u00a0b\tc \u00e9\u4e2d \U0001F6E1\u0301 \x01";
+  form1.FieldBox(ItemField::Name)->setText(unusual);
+  Type(ItemField::Color, "0x\u00a0\u00a0");
+  Click(Button::Go);
+  const QString script = ScriptWindow()->ScriptText();
+  EXPECT_TRUE(script.contains("NAME=" + unusual + "\r\nTYPE=T_ARMOR\r\n")) << script;
+  EXPECT_TRUE(script.contains("\r\nCOLOR=0x\u00a0\u00a0\r\n{Hp Out of HP}\r\n")) << script;
+
+  QString lines = script;
+  lines.replace("\r\n", "\n");
+  const QMimeData* copied = CopyAll();
+  EXPECT_EQ(copied->formats(), QStringList{"text/plain"});
+  EXPECT_EQ(copied->text(), lines);
+  EXPECT_EQ(CopyAll(&QPlainTextEdit::cut)->text(), lines);
+  EXPECT_EQ(Script(), "");
+
+  // A large script copies whole.
+  QString large;
+  while (large.size() < 1024 * 1024) large += script;
+  ScriptWindow()->AppendScriptText(large);
+  large.replace("\r\n", "\n");
+  EXPECT_EQ(CopyAll()->text(), large);
+}
+
+// Every way a line break can reach a field box, with every character the script box takes as
+// one: a typed one is refused, text that arrives holding one is cut there, so each block keeps
+// all its lines.
+TEST_F(ScriptOutputTest, NoFieldEverHoldsALineBreakHoweverItArrives) {
+  const std::array<QChar, 6> breaks = {u'\r', u'\n', u'\u2028', u'\u2029', u'\ufdd0', u'\ufdd1'};
+  const std::vector<std::pair<const char*, std::function<void(QLineEdit*, const QString&)>>> ways =
+      {
+          {"set", [](QLineEdit* box, const QString& text) { box->setText(text); }},
+          {"typed",
+           [](QLineEdit* box, const QString& text) {
+             for (const QChar character : text) {
+               QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, character);
+               QApplication::sendEvent(box, &key);
+             }
+           }},
+          {"pasted",
+           [](QLineEdit* box, const QString& text) {
+             QApplication::clipboard()->setText(text);
+             box->paste();
+           }},
+          {"composed",
+           [](QLineEdit* box, const QString& text) {
+             QInputMethodEvent commit;
+             commit.setCommitString(text);
+             QApplication::sendEvent(box, &commit);
+           }},
+      };
+  for (const QChar lineBreak : breaks) {
+    for (const auto& [way, arrive] : ways) {
+      const QString text = QString("x") + lineBreak + "y";
+      for (const ItemField field : kAllItemFields) {
+        QLineEdit* box = form1.FieldBox(field);
+        box->clear();
+        arrive(box, text);
+        EXPECT_EQ(box->text(), way == std::string_view("typed") ? "xy" : "x")
+            << way << " U+" << QString::number(lineBreak.unicode(), 16);
+      }
+    }
+  }
+  form1.FieldBox(ItemField::Defname)->setText(QString(3, u'\u2029'));
+  Click(Button::Go);
+  const auto lines = Lines(Script());
+  ASSERT_EQ(lines.size(), 17u);
+  EXPECT_EQ(lines[2], "DEFNAME=");
+  EXPECT_EQ(lines[16], "{x x}");
+}
+
+TEST_F(ScriptOutputTest, OnlyTheDropDownOrArrowKeysChooseAPiece) {
+  QComboBox* list = form1.PieceList(ArmourMaterial::Platemail);
+  list->setFocus();
+  for (const char* label : {"Tunic", "Whole Set", "tunic"}) {
+    list->lineEdit()->selectAll();
+    QTest::keyClicks(list, label);
+    QTest::keyClick(list, Qt::Key_Return);
+    form1.FieldBox(ItemField::Id)->setFocus();  // leaving the list chooses nothing either
+    list->setFocus();
+    EXPECT_EQ(list->currentIndex(), -1) << label;
+    EXPECT_EQ(list->currentText(), label);
+  }
+  QTest::keyClick(list, Qt::Key_Down);
+  EXPECT_EQ(list->currentIndex(), 0);
+  list->lineEdit()->selectAll();
+  QTest::keyClicks(list, "Gorget");
+  EXPECT_EQ(list->currentIndex(), -1);
+  Click(Button::Go);
+  EXPECT_EQ(Script().find("ID="), std::string::npos) << Script();
+}
+
+TEST_F(ScriptOutputTest, TheMainWindowKeepsTheKeyboardOnEveryClick) {
+  QPushButton* make = form1.Button(Button::Go);
+  for (int click = 0; click < 3; ++click) {
+    make->setFocus();
+    QTest::keyClick(make, Qt::Key_Space);
+    QTest::qWait(20);
+    EXPECT_TRUE(ScriptWindowShown());
+    EXPECT_EQ(QApplication::activeWindow(), &form1) << "click " << click;
+    EXPECT_EQ(QApplication::focusWidget(), make) << "click " << click;
+    if (click == 1) ScriptWindow()->showMinimized();
+  }
+}
+
+TEST_F(ScriptOutputTest, TheBoxEndsAtItsLastLine) {
+  for (int click = 0; click < 4; ++click) Click(Button::Go);
+  ScriptBox* box = ScriptWindow()->TextBox();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(ScriptWindow()));
+  EXPECT_EQ(box->textCursor().position(), 0);
+  QTest::keyClick(box, Qt::Key_End, Qt::ControlModifier);
+  QCoreApplication::processEvents();
+  const int below = box->viewport()->height() - box->cursorRect().bottom();
+  EXPECT_GE(below, 0);
+  EXPECT_LT(below, box->fontMetrics().lineSpacing() * 2);
+}
+
+// The box breaks lines where the toolkit's own layout of the same text would, at word
+// boundaries and inside a word only where the word alone is wider than the box.
+TEST_F(ScriptOutputTest, LongLinesWrapAsTheToolkitWrapsThem) {
+  Click(Button::Go);
+  ScriptBox* box = ScriptWindow()->TextBox();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(ScriptWindow()));
+  const QString words = "Sir Reginald's gleaming breastplate, forged at dawn in the old mill; ";
+  const QStringList texts = {
+      words.repeated(12),
+      "DESCRIPTION=" + QString(3000, u'w'),
+      "NAME=" + words + QString(700, u'h') + ' ' + words.repeated(3) + QString(300, u'q'),
+      QString("e\u0301").repeated(900) + " \u4e2d\u6587\u6587\u5b57" + QString(400, u'\u4e2d'),
+      QString("\U0001F6E1\t").repeated(300) + QString(260, u'z') + " end",
+  };
+  const qreal width = box->viewport()->width() - 2 * box->document()->documentMargin();
+  for (const QString& text : texts) {
+    ScriptWindow()->ClearScriptText();
+    ScriptWindow()->AppendScriptText(text);
+    const QTextBlock block = box->document()->firstBlock();
+    box->document()->documentLayout()->blockBoundingRect(block);
+    QTextLayout expected(text, box->document()->defaultFont());
+    QTextOption option = box->document()->defaultTextOption();
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    expected.setTextOption(option);
+    expected.beginLayout();
+    QList<int> expectedStarts, starts;
+    for (QTextLine line = expected.createLine(); line.isValid(); line = expected.createLine()) {
+      line.setLineWidth(width);
+      expectedStarts.append(line.textStart());
+    }
+    expected.endLayout();
+    for (int i = 0; i < block.layout()->lineCount(); ++i) {
+      starts.append(block.layout()->lineAt(i).textStart());
+    }
+    EXPECT_GT(starts.size(), 3);
+    EXPECT_EQ(starts, expectedStarts) << text.left(20);
+    EXPECT_EQ(ScriptWindow()->ScriptText(), text);  // wrapping adds no line break
+  }
+}
+
+}  // namespace
+}  // namespace armoursmith
