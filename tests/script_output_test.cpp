@@ -97,10 +97,12 @@ TEST_F(ScriptOutputTest, NoFieldEverHoldsALineBreakHoweverItArrives) {
     }
   }
   form1.FieldBox(ItemField::Defname)->setText(QString(3, u'\u2029'));
+  form1.FieldBox(ItemField::Name)->setText(QString("\U0001F6E1") + QChar(0xDC00) + QChar(0xD800));
   Click(Button::Go);
   const auto lines = Lines(Script());
   ASSERT_EQ(lines.size(), 17u);
   EXPECT_EQ(lines[2], "DEFNAME=");
+  EXPECT_EQ(lines[3], "NAME=\U0001F6E1\uFFFD\uFFFD");
   EXPECT_EQ(lines[16], "{x x}");
 }
 
@@ -162,6 +164,7 @@ TEST_F(ScriptOutputTest, LongLinesWrapAsTheToolkitWrapsThem) {
       "DESCRIPTION=" + QString(3000, u'w'),
       "NAME=" + words + QString(700, u'h') + ' ' + words.repeated(3) + QString(300, u'q'),
       QString("e\u0301").repeated(900) + " \u4e2d\u6587\u6587\u5b57" + QString(400, u'\u4e2d'),
+      "a" + QString(300, u'\u0301') + ' ' + words.repeated(3),  // a long word that fits
       QString("\U0001F6E1\t").repeated(300) + QString(260, u'z') + " end",
   };
   const qreal width = box->viewport()->width() - 2 * box->document()->documentMargin();

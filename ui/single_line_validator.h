@@ -4,8 +4,9 @@
 
 namespace armoursmith {
 
-// Keeps a field box on one line: text pasted or dropped with line breaks is cut at the first
-// one, so a value can never split its key=value line or put a bare line feed into the script.
+// Keeps a field box on one line: a typed line break is refused and text that arrives with one
+// (pasted, dropped, composed, set) is cut at the first, so a value can never split its
+// key=value line. A lone surrogate becomes the replacement character.
 class SingleLineValidator : public QValidator {
  public:
   using QValidator::QValidator;
