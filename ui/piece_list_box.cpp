@@ -3,11 +3,13 @@
 #include <QLineEdit>
 
 #include "piece_catalogue.h"
+#include "piece_list_accessible.h"
 #include "qt_text.h"
 
 namespace armoursmith {
 
 PieceListBox::PieceListBox(const MaterialInfo& material, QWidget* parent) : QComboBox(parent) {
+  PieceListAccessible::Install();
   setEditable(true);
   setInsertPolicy(QComboBox::NoInsert);
   setCompleter(nullptr);
