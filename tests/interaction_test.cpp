@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <map>
 #include <set>
 
 #include "error_report.h"
@@ -46,10 +47,17 @@ class InteractionTest : public testing::WindowsTest {
   std::size_t ScriptLines() const { return ScriptWindow()->ScriptText().count("\r\n"); }
 };
 
+// The operations of the clicks in the table, in order.
+std::map<QString, std::vector<std::string>> OperationsOfClicks() {
+  std::map<QString, std::vector<std::string>> operations;
+  for (const QStringList& row : testing::ReadTable("operations.tsv")) {
+    operations[row[0]].push_back(row[1].toStdString());
+  }
+  return operations;
+}
+
 TEST_F(InteractionTest, MaterialButtonsWriteAllFiveListsInNameOrderAndShowTheirOwnList) {
-  const std::vector<std::string> writes = {
-      "cbo1: write its visibility", "cbo2: write its visibility", "cbo3: write its visibility",
-      "cbo4: write its visibility", "cbo5: write its visibility"};
+  const auto operations = OperationsOfClicks();
   std::set<std::string> picked;
   for (const auto& [option, list] : {std::pair{"optring", "cbo1"},
                                      {"optchain", "cbo3"},
@@ -59,7 +67,7 @@ TEST_F(InteractionTest, MaterialButtonsWriteAllFiveListsInNameOrderAndShowTheirO
                                      {"optplate", "cbo2"}}) {
     Pick(list, 0);  // kept while hidden
     picked.insert(list);
-    EXPECT_EQ(CallsDuring([&] { Click(option); }), writes) << option;
+    EXPECT_EQ(CallsDuring([&] { Click(option); }), operations.at(option)) << option;
     for (const char* other : {"cbo1", "cbo2", "cbo3", "cbo4", "cbo5"}) {
       EXPECT_EQ(Control(other)->isVisible(), other == std::string(list)) << option;
       EXPECT_EQ(Control<QComboBox>(other)->currentIndex(), picked.contains(other) ? 0 : -1);
@@ -72,17 +80,7 @@ TEST_F(InteractionTest, MaterialButtonsWriteAllFiveListsInNameOrderAndShowTheirO
 TEST_F(InteractionTest, ResetRestoresStartValuesButKeepsPiecesAndTheWindowsState) {
   Click("optleather");
   Pick("cbo4", 2);
-  const auto calls = CallsDuring([&] { Click("cmdreset"); });
-  EXPECT_EQ(
-      calls,
-      (std::vector<std::string>{
-          "txtid: write its text", "txtdef: write its text", "txtname: write its text",
-          "txtweight: write its text", "txtarmour: write its text", "txtstr: write its text",
-          "txtdex: write its text", "txtint: write its text", "txtdesc: write its text",
-          "txtcolor: write its text", "txtmaxhp: write its text", "txtminhp: write its text",
-          "txtscript: write its text", "cbo1: write its visibility", "cbo2: write its visibility",
-          "cbo3: write its visibility", "cbo4: write its visibility", "cbo5: write its visibility",
-          "optplate: write its value"}));
+  EXPECT_EQ(CallsDuring([&] { Click("cmdreset"); }), OperationsOfClicks().at("cmdreset"));
   // The first Reset makes the script window but leaves it hidden.
   EXPECT_EQ(TopLevelWindows().size(), 2);
   EXPECT_FALSE(ScriptWindowShown());

@@ -51,13 +51,6 @@ void WindowsTest::ChooseOnly(const QString& positions) {
   }
 }
 
-void WindowsTest::Type(const QString& box, const QString& text) {
-  auto* edit = Control<QLineEdit>(box);
-  edit->selectAll();
-  QTest::keyClick(edit, Qt::Key_Backspace);
-  QTest::keyClicks(edit, text);
-}
-
 std::string WindowsTest::Script() const {
   return ScriptWindow() ? ScriptWindow()->ScriptText().toStdString() : std::string();
 }

@@ -52,7 +52,6 @@ class WindowsTest : public ::testing::Test {
   void Click(const QString& button);
   void Pick(const QString& list, int position);  // as choosing it in the drop-down does
   void ChooseOnly(const QString& positions);     // "cbo2=1 cbo1=0"; the other lists none
-  void Type(const QString& box, const QString& text);
   Form2* ScriptWindow() const { return scriptWindow.ExistingScriptWindow(); }
   std::string Script() const;  // UTF-8; empty without a script window
   bool ScriptWindowShown() const { return ScriptWindow() && ScriptWindow()->isVisible(); }
