@@ -6,20 +6,17 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <map>
+#include <set>
 
 #include "error_report.h"
-#include "fake_controls.h"
 #include "rewriting_controls.h"
-#include "single_piece_script.h"
+#include "test_data.h"
 #include "whole_set_script.h"
 #include "windows_fixture.h"
 
 namespace armoursmith {
 namespace {
-
-using enum ArmourMaterial;
-using form1::Button;
-using testing::Lines;
 
 // Runs the event loop until the program ends; `actions` run inside it. Gives up after 5 s.
 int RunProgram(const std::function<void()>& actions) {
@@ -30,6 +27,16 @@ int RunProgram(const std::function<void()>& actions) {
   return QApplication::exec();
 }
 
+// The program's windows that are on screen or hidden, popups and dialogs left out.
+QStringList TopLevelWindows() {
+  QStringList names;
+  for (const QWidget* widget : QApplication::topLevelWidgets()) {
+    if (widget->windowType() == Qt::Window) names.append(widget->objectName());
+  }
+  names.sort();
+  return names;
+}
+
 class InteractionTest : public testing::WindowsTest {
  protected:
   std::vector<std::string> CallsDuring(const std::function<void()>& actions) {
@@ -37,86 +44,54 @@ class InteractionTest : public testing::WindowsTest {
     actions();
     return {gate.calls.begin() + static_cast<std::ptrdiff_t>(before), gate.calls.end()};
   }
-  void FailAt(std::string_view control, ControlOperation operation, int nth = 1) {
-    gate.failWhen = [=, seen = 0](const ControlCall& call) mutable {
-      return call.control == control && call.operation == operation && ++seen == nth;
-    };
-  }
+  std::size_t ScriptLines() const { return ScriptWindow()->ScriptText().count("\r\n"); }
 };
 
-TEST_F(InteractionTest, MakeScriptClickWritesTypedValuesByteForByte) {
-  Pick(Platemail, 5);
-  Type(ItemField::Id, "helm_of_dawn");
-  Type(ItemField::Name, "Dawn [Helm]");
-  Type(ItemField::Weight, " 7");
-  Type(ItemField::Description, "");
-  Type(ItemField::MaxHp, "60");
-  Click(Button::Go);
-  EXPECT_EQ(Script(),
-            "// Designed By: Admin Pimlet :)\r\n[ITEMDEF helm_of_dawn]\r\nDEFNAME=Defname\r\n"
-            "NAME=Dawn [Helm]\r\nID=i_platemail_helm\r\nTYPE=T_ARMOR\r\nWEIGHT= 7\r\n"
-            "ARMOR=Armour\r\nREQSTR=StrReq\r\nREQDEX=DexReq\r\nREQINT=IntReq\r\n"
-            "CATEGORY=Pimlet's Creations\r\nSUBSECTION=Dawn [Helm]\r\nDESCRIPTION=\r\n\r\n"
-            "ON=@Create\r\nCOLOR=Color\r\n{Hp 60}\r\n");
-  EXPECT_TRUE(ScriptWindowShown());
+// The operations of the clicks in the table, in order.
+std::map<QString, std::vector<std::string>> OperationsOfClicks() {
+  std::map<QString, std::vector<std::string>> operations;
+  for (const QStringList& row : testing::ReadTable("operations.tsv")) {
+    operations[row[0]].push_back(row[1].toStdString());
+  }
+  return operations;
 }
 
-TEST_F(InteractionTest, AChoiceLeftInAListThatAnotherMaterialHidStillDecides) {
-  ClickOption(Leather);
-  Pick(Leather, 0);
-  ClickOption(HardLeather);
-  Pick(HardLeather, 1);
-  EXPECT_FALSE(form1.PieceList(Leather)->isVisible());
-  Click(Button::Go);
-  EXPECT_EQ(Lines(Script())[4], "ID=i_leather_gorget");
-  // The whole set made from typed values is, byte for byte, the Leather set of those values.
-  const std::size_t singlePiece = Script().size();
-  Pick(Leather, 6);
-  Pick(HardLeather, 5);
-  Type(ItemField::Id, "dk");
-  Type(ItemField::Color, "0x4 ");
-  Click(Button::WholeSet);
-  testing::FakeControls typed;
-  typed.fields[0] = "dk";
-  typed.fields[9] = "0x4 ";
-  MakeWholeSet(typed.Choose(Leather, 6));
-  EXPECT_EQ(Script().substr(singlePiece), typed.Script());
-}
-
-TEST_F(InteractionTest, MaterialButtonsWriteAllFiveListsInNameOrderEveryTime) {
-  for (int round = 0; round < 2; ++round) {
-    EXPECT_EQ(CallsDuring([&] { ClickOption(Chainmail); }),
-              (std::vector<std::string>{"cbo1: write its visibility", "cbo2: write its visibility",
-                                        "cbo3: write its visibility", "cbo4: write its visibility",
-                                        "cbo5: write its visibility"}));
+TEST_F(InteractionTest, MaterialButtonsWriteAllFiveListsInNameOrderAndShowTheirOwnList) {
+  const auto operations = OperationsOfClicks();
+  std::set<std::string> picked;
+  for (const auto& [option, list] : {std::pair{"optring", "cbo1"},
+                                     {"optchain", "cbo3"},
+                                     {"optchain", "cbo3"},
+                                     {"optleather", "cbo4"},
+                                     {"opthleather", "cbo5"},
+                                     {"optplate", "cbo2"}}) {
+    Pick(list, 0);  // kept while hidden
+    picked.insert(list);
+    EXPECT_EQ(CallsDuring([&] { Click(option); }), operations.at(option)) << option;
+    for (const char* other : {"cbo1", "cbo2", "cbo3", "cbo4", "cbo5"}) {
+      EXPECT_EQ(Control(other)->isVisible(), other == std::string(list)) << option;
+      EXPECT_EQ(Control<QComboBox>(other)->currentIndex(), picked.contains(other) ? 0 : -1);
+    }
+    EXPECT_TRUE(Control<QRadioButton>(option)->isChecked());
   }
-  for (const ArmourMaterial material : kArmourMaterials) {
-    EXPECT_EQ(form1.PieceList(material)->isVisible(), material == Chainmail);
-  }
-  EXPECT_FALSE(form1.OptionButton(Platemail)->isChecked());
+  EXPECT_EQ(TopLevelWindows(), QStringList{"Form1"});  // no script window yet
 }
 
 TEST_F(InteractionTest, ResetRestoresStartValuesButKeepsPiecesAndTheWindowsState) {
-  ClickOption(Leather);
-  Pick(Leather, 2);
-  Type(ItemField::Armour, "12");
-  const auto calls = CallsDuring([&] { Click(Button::Reset); });
-  ASSERT_EQ(calls.size(), 19u);
-  EXPECT_EQ(calls[10], "txtmaxhp: write its text");
-  EXPECT_EQ(calls[12], "txtscript: write its text");
-  EXPECT_EQ(calls[18], "optplate: write its value");
+  Click("optleather");
+  Pick("cbo4", 2);
+  EXPECT_EQ(CallsDuring([&] { Click("cmdreset"); }), OperationsOfClicks().at("cmdreset"));
   // The first Reset makes the script window but leaves it hidden.
-  ASSERT_NE(ScriptWindow(), nullptr);
+  EXPECT_EQ(TopLevelWindows().size(), 2);
   EXPECT_FALSE(ScriptWindowShown());
-  EXPECT_EQ(form1.FieldBox(ItemField::Armour)->text(), "Armor");
-  EXPECT_EQ(form1.FieldBox(ItemField::MaxHp)->text(), "Out of HP");
-  EXPECT_TRUE(form1.OptionButton(Platemail)->isChecked());
-  EXPECT_TRUE(form1.PieceList(Platemail)->isVisible());
-  EXPECT_EQ(form1.PieceList(Leather)->currentIndex(), 2);
+  EXPECT_TRUE(Control<QRadioButton>("optplate")->isChecked());
+  EXPECT_TRUE(Control("cbo2")->isVisible());
+  EXPECT_FALSE(Control("cbo4")->isVisible());
+  EXPECT_EQ(Control<QComboBox>("cbo4")->currentIndex(), 2);
 
-  Click(Button::Go);
-  EXPECT_EQ(Lines(Script()).size(), 18u);
-  Click(Button::Reset);
+  Click("cmdgo");
+  EXPECT_EQ(ScriptLines(), 18u);
+  Click("cmdreset");
   EXPECT_TRUE(ScriptWindowShown());
   EXPECT_EQ(Script(), "");
 }
@@ -127,7 +102,7 @@ TEST_F(InteractionTest, AppendingMatchesRewritingTheWholeText) {
   ScriptWindowHolder rewrittenWindow;
   WindowControls reads(form1, rewrittenWindow, gate);
   bench::RewritingControls rewriting(reads, rewrittenWindow, gate);
-  Click(Button::WholeSet);  // nothing at Whole Set: appends nothing, shows the window
+  Click("cmdwholeset");  // nothing at Whole Set: appends nothing, shows the window
   EXPECT_TRUE(ScriptWindowShown());
   MakeWholeSet(rewriting);
   for (Form2* window : {ScriptWindow(), rewrittenWindow.ExistingScriptWindow()}) {
@@ -136,37 +111,43 @@ TEST_F(InteractionTest, AppendingMatchesRewritingTheWholeText) {
     QTest::keyClick(box, Qt::Key_Return, Qt::ShiftModifier);
     QTest::keyClicks(box, "tail\u00a0");
   }
-  Pick(Platemail, 6);
-  Click(Button::WholeSet);
+  Pick("cbo2", 6);
+  Click("cmdwholeset");
   MakeWholeSet(rewriting);
-  for (const auto& makeWholeSet :
-       {std::function([&] { Click(Button::WholeSet); }),
-        std::function([&] { EXPECT_THROW(MakeWholeSet(rewriting), ControlError); })}) {
+  for (const auto& makeWholeSet : {std::function([&] { Click("cmdwholeset"); }), std::function([&] {
+                                     EXPECT_THROW(MakeWholeSet(rewriting), ControlError);
+                                   })}) {
     FailAt("txtscript", ControlOperation::AppendText, 40);  // in the third piece
     makeWholeSet();
   }
   EXPECT_TRUE(Script().starts_with("; mine\r\ntail\u00a0// Designed By: Admin Pimlet :)\r\n"));
   // The typed line, a whole set, then the designer line, two pieces and six lines of a third.
-  EXPECT_EQ(Lines(Script()).size(), 1u + 111u + 1u + 18u + 18u + 6u);
+  EXPECT_EQ(ScriptLines(), 1u + 111u + 1u + 18u + 18u + 6u);
   EXPECT_EQ(ScriptWindow()->ScriptText(), rewrittenWindow.ExistingScriptWindow()->ScriptText());
   const QPlainTextEdit* box = ScriptWindow()->TextBox();
   EXPECT_EQ(box->textCursor().position(), 0);
   EXPECT_EQ(box->cursorForPosition(QPoint(0, 0)).blockNumber(), 0);
 }
 
-TEST_F(InteractionTest, ClosingTheScriptWindowDiscardsItAndItsText) {
-  Click(Button::Go);
-  ScriptWindow()->close();
-  QTest::qWait(0);
-  EXPECT_EQ(ScriptWindow(), nullptr);
-  Click(Button::Go);
+TEST_F(InteractionTest, TheFirstGenerationMakesTheOneScriptWindowAndClosingItDiscardsIt) {
+  for (const char* button : {"cmdgo", "cmdwholeset"}) {
+    EXPECT_EQ(TopLevelWindows(), QStringList{"Form1"});
+    Click(button);
+    Click(button);
+    EXPECT_EQ(TopLevelWindows(), (QStringList{"Form1", "Form2"}));
+    EXPECT_TRUE(ScriptWindowShown());
+    ScriptWindow()->close();
+    QTest::qWait(0);
+    EXPECT_EQ(ScriptWindow(), nullptr);
+  }
+  Click("cmdgo");
   EXPECT_TRUE(ScriptWindowShown());
-  EXPECT_EQ(Lines(Script()).size(), 17u);
+  EXPECT_EQ(ScriptLines(), 17u);
 }
 
 TEST_F(InteractionTest, ExitOrClosingTheMainWindowEndsTheProgram) {
-  Click(Button::Go);
-  EXPECT_EQ(RunProgram([this] { Click(Button::Exit); }), 0);
+  Click("cmdgo");
+  EXPECT_EQ(RunProgram([this] { Click("cmdexit"); }), 0);
 
   // With the script on screen the program goes on until that window is closed too.
   bool stillRunning = false;
@@ -181,47 +162,67 @@ TEST_F(InteractionTest, ExitOrClosingTheMainWindowEndsTheProgram) {
   EXPECT_TRUE(stillRunning);
 
   form1.show();
-  Click(Button::Reset);  // a hidden script window keeps nothing alive
+  Click("cmdreset");  // a hidden script window keeps nothing alive
   EXPECT_EQ(RunProgram([&] { form1.close(); }), 0);
 }
 
 TEST_F(InteractionTest, AFailedOperationEndsItsHandlerIsReportedAndTheProgramGoesOn) {
-  Pick(Platemail, 1);
+  Pick("cbo2", 1);
   FailAt("txtscript", ControlOperation::AppendText, 5);
-  Click(Button::Go);
-  EXPECT_EQ(Lines(Script()).size(), 4u);
+  Click("cmdgo");
+  EXPECT_EQ(ScriptLines(), 4u);
   EXPECT_FALSE(ScriptWindowShown());
 
   FailAt("txtdesc", ControlOperation::WriteText);
-  Click(Button::Reset);
-  EXPECT_EQ(form1.FieldBox(ItemField::IntReq)->text(), "IntReq");
-  EXPECT_EQ(Lines(Script()).size(), 4u);  // not emptied
+  Click("cmdreset");
+  EXPECT_EQ(Control<QLineEdit>("txtint")->text(), "IntReq");
+  EXPECT_EQ(ScriptLines(), 4u);  // not emptied
 
   FailAt("cbo3", ControlOperation::WriteVisibility);
-  ClickOption(Ringmail);
-  EXPECT_TRUE(form1.PieceList(Ringmail)->isVisible());
-  EXPECT_FALSE(form1.PieceList(Platemail)->isVisible());
+  Click("optring");
+  EXPECT_TRUE(Control("cbo1")->isVisible());
+  EXPECT_FALSE(Control("cbo2")->isVisible());
 
-  FailAt("Form2", ControlOperation::Show);
-  Click(Button::WholeSet);
-  EXPECT_FALSE(ScriptWindowShown());
+  // Any other error that leaves a handler takes the same way.
+  gate.onCall = [](const ControlCall&) { throw std::runtime_error("broken"); };
+  Click("cmdwholeset");
+  gate.onCall = [](const ControlCall&) { throw std::bad_alloc(); };
+  Click("cmdgo");
+  ASSERT_EQ(reportedErrors.size(), 5u);
+  EXPECT_EQ(reportedErrors[3], "The action could not be completed: broken");
+  EXPECT_EQ(reportedErrors[4], "The action could not be completed: std::bad_alloc");
+  EXPECT_EQ(ScriptLines(), 4u);
 
-  ASSERT_EQ(reportedErrors.size(), 4u);
-  for (const char* fact : {"Status: -7", "Control: txtscript", "Interface: text box",
-                           "Operation: append to its text"}) {
-    EXPECT_TRUE(reportedErrors[0].contains(fact)) << reportedErrors[0];
-  }
-  EXPECT_TRUE(reportedErrors[2].contains("Interface: piece list"));
-
-  gate.failWhen = nullptr;
-  Click(Button::Reset);
-  Click(Button::Go);
+  gate.onCall = nullptr;
+  Click("cmdreset");
+  Click("cmdgo");
   EXPECT_TRUE(ScriptWindowShown());
-  EXPECT_EQ(Lines(Script()).size(), 18u);
+  EXPECT_EQ(ScriptLines(), 18u);
 }
 
-TEST(ErrorReport, RunningOutOfMemoryIsShownWithItsFourFacts) {
-  const ControlCall call{"txtscript", ControlInterface::TextBox, ControlOperation::AppendText};
+TEST_F(InteractionTest, EveryKindOfFailedOperationIsReportedWithItsFourFacts) {
+  const QString dialog =
+      "The action stopped because an operation on a control failed.\n\n"
+      "Status: -7 (0xfffffff9)\nControl: %1\nInterface: %2\nOperation: %3\n\n"
+      "Everything written before it has been kept.";
+  ChooseOnly("cbo5=5");
+  for (const QStringList& row : testing::ReadTable("errors.tsv")) {
+    gate.onCall = [&](const ControlCall& call) {
+      if (std::string(call.control) == row[1].toStdString() &&
+          Describe(call.operation) == row[2].toStdString()) {
+        throw ControlError(-7, call);
+      }
+    };
+    reportedErrors.clear();
+    Click(row[0]);
+    ASSERT_EQ(reportedErrors.size(), 1u) << row.join(' ');
+    EXPECT_EQ(reportedErrors[0], dialog.arg(row[1], row[3], row[2]));
+  }
+}
+
+// The program shows the report in a dialog; a failure's own message says the same.
+TEST(ErrorReport, TheDialogShowsTheReport) {
+  const ControlCall call{"cbo4", ControlInterface::PieceList, ControlOperation::ReadSelectedIndex};
   QString shown;
   QTimer::singleShot(0, [&] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -232,11 +233,25 @@ TEST(ErrorReport, RunningOutOfMemoryIsShownWithItsFourFacts) {
   try {
     ControlGate().Run(call, [] { throw std::bad_alloc(); });
   } catch (const ControlError& error) {
+    EXPECT_STREQ(error.what(),
+                 "status -2147024882 from cbo4 (piece list): read the index of the selected entry");
     ReportError(nullptr, error);
+    EXPECT_EQ(shown, ErrorReportText(error));
   }
-  for (const char* fact : {"-2147024882 (0x8007000e)", "txtscript", "text box", "append"}) {
-    EXPECT_TRUE(shown.contains(fact)) << shown;
-  }
+  EXPECT_TRUE(shown.contains("Status: -2147024882 (0x8007000e)\n")) << shown;
+
+  // Whatever fails inside an operation leaves the gate as a failure of that operation.
+  const auto statusOf = [&](const std::function<void()>& operation) {
+    try {
+      ControlGate().Run(call, operation);
+    } catch (const ControlError& error) {
+      return error.Status();
+    }
+    return 0;
+  };
+  EXPECT_EQ(statusOf([] { throw std::runtime_error("x"); }), -2147467259);
+  EXPECT_EQ(statusOf([] { throw ControlError(-3, {}); }), -3);
+  EXPECT_EQ(statusOf([] {}), 0);
 }
 
 }  // namespace

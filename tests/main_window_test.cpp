@@ -1,18 +1,23 @@
+#include <QAbstractTextDocumentLayout>
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QPushButton>
+#include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOption>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QWindow>
 #include <set>
 
-#include "piece_catalogue.h"
+#include "test_data.h"
 #include "windows_fixture.h"
 
 namespace armoursmith {
@@ -20,67 +25,68 @@ namespace {
 
 using testing::WindowsTest;
 
-QRect Twips(int left, int top, int width, int height) {
-  return {left / 15, top / 15, width / 15, height / 15};
+// What a window, a frame, a button, a box or a list shows as its text.
+QString Text(const QWidget* control) {
+  if (control->isWindow()) return control->windowTitle();
+  if (const auto* frame = qobject_cast<const QGroupBox*>(control)) return frame->title();
+  if (const auto* list = qobject_cast<const QComboBox*>(control)) return list->currentText();
+  if (const auto* box = qobject_cast<const QPlainTextEdit*>(control)) return box->toPlainText();
+  return control->property("text").toString();
 }
 
-QString Parent(const QWidget* widget) { return widget->parentWidget()->objectName(); }
-
-TEST_F(WindowsTest, LayoutFollowsTheFixedTables) {
-  EXPECT_EQ(form1.windowTitle(), "Admin Harnwright");
-  EXPECT_EQ(form1.size(), QSize(412, 461));
-  EXPECT_FALSE(form1.windowIcon().isNull());
-  const auto* frame1 = form1.findChild<QGroupBox*>("Frame1");
-  EXPECT_EQ(frame1->title(), "Mods of Armor");
-  EXPECT_EQ(frame1->geometry(), Twips(3120, 120, 2895, 5655));
-  EXPECT_EQ(form1.findChild<QGroupBox*>("Frame4")->geometry(), Twips(120, 3240, 2895, 1935));
-  EXPECT_EQ(form1.Button(form1::Button::Go)->text(), "MAKE SCRIPT!!!");
-  EXPECT_EQ(form1.Button(form1::Button::Reset)->geometry(), Twips(1680, 6240, 1335, 495));
-  EXPECT_EQ(form1.FieldBox(ItemField::Name)->geometry(), Twips(240, 1440, 2415, 375));
-  EXPECT_EQ(Parent(form1.FieldBox(ItemField::DexReq)), "Frame4");
-  EXPECT_EQ(form1.FieldBox(ItemField::DexReq)->geometry(), Twips(240, 840, 2175, 375));
-  // Option captions stay on their lines, 480 twips apart (540 before Hard Leather).
-  const std::array<double, 5> captionLines = {547.5, 1027.5, 1507.5, 1987.5, 2527.5};
-  for (const ArmourMaterial material : kArmourMaterials) {
-    const QRect option = form1.OptionButton(material)->geometry();
-    EXPECT_DOUBLE_EQ(option.top() + option.height() / 2.0,
-                     captionLines[static_cast<std::size_t>(material)] / 15);
+// Checks one row of the layout table against the control; `textColumn` picks the start-up text
+// or the text after Reset.
+void ExpectLikeTheTable(const QWidget* control, const QStringList& row, int textColumn) {
+  ASSERT_NE(control, nullptr) << row[0];
+  const bool grows = row[5].endsWith('+');
+  int height = row[5].chopped(grows ? 1 : 0).toInt();
+  if (grows) height = std::max(height, control->sizeHint().height());
+  EXPECT_EQ(control->size(), QSize(row[4].toInt(), height)) << row[0];
+  if (row[1] != "-") {
+    EXPECT_EQ(control->parentWidget()->objectName(), row[1]) << row[0];
+    EXPECT_EQ(control->pos(), QPoint(row[2].toInt(), row[3].toInt())) << row[0];
   }
+  EXPECT_EQ(Text(control), row[textColumn]) << row[0];
+  EXPECT_FALSE(Text(control).contains('&')) << row[0];  // no caption has an access key
 }
 
-TEST_F(WindowsTest, OpensWithPromptsPlatemailNoPieceAndNamedControls) {
-  const QStringList prompts = {"Itemdef",     "Defname", "Name",   "Weight",
-                               "Armour",      "StrReq",  "DexReq", "IntReq",
-                               "Description", "Color",   "Hp",     "Out of HP"};
-  std::set<QString> accessibleNames;
-  const auto named = [&](QWidget* control) {
-    const QString name = QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
-    EXPECT_TRUE(!name.isEmpty() && accessibleNames.insert(name).second) << name;
-  };
-  for (const ItemField field : kAllItemFields) {
-    QLineEdit* box = form1.FieldBox(field);
-    EXPECT_EQ(box->text(), prompts[static_cast<qsizetype>(field)]);
-    EXPECT_EQ(box->toolTip(), box->accessibleName());
-    named(box);
-  }
-  for (const MaterialInfo& info : PieceCatalogue()) {
-    QComboBox* list = form1.PieceList(info.material);
-    const bool platemail = info.material == ArmourMaterial::Platemail;
-    EXPECT_EQ(Parent(list), "Frame2");
-    EXPECT_EQ(list->pos(), QPoint(16, 24));
-    EXPECT_EQ(list->currentIndex(), -1);
-    EXPECT_EQ(list->currentText().toStdString(), info.defaultText);
-    EXPECT_EQ(list->isVisible(), platemail);
-    EXPECT_EQ(form1.OptionButton(info.material)->isChecked(), platemail);
-    ASSERT_EQ(list->count(), static_cast<int>(info.entries.size()));
-    for (const PieceEntry& entry : info.entries) {
-      EXPECT_EQ(list->itemText(entry.position).toStdString(), entry.label);
+TEST_F(WindowsTest, BothWindowsFollowTheLayoutTableAndResetWritesItsTexts) {
+  const std::vector<QStringList> table = testing::ReadTable("layout.tsv");
+  const auto expectLikeTheTable = [&](int textColumn) {
+    for (const QStringList& row : table) {
+      QWidget* window =
+          row[0] == "Form2" || row[1] == "Form2" ? static_cast<QWidget*>(ScriptWindow()) : &form1;
+      if (!window) continue;  // no script window before the first Reset
+      ExpectLikeTheTable(
+          window->objectName() == row[0] ? window : window->findChild<QWidget*>(row[0]), row,
+          textColumn);
     }
-    named(list);
-    named(form1.OptionButton(info.material));
+  };
+  expectLikeTheTable(6);
+  for (const QWidget* control : form1.findChildren<QWidget*>()) {
+    const QString name = control->objectName();
+    EXPECT_TRUE(name.isEmpty() || name.startsWith("qt_") ||
+                std::ranges::count(table, name, [](const QStringList& row) { return row[0]; }))
+        << name;
   }
-  for (const form1::ButtonLayout& layout : form1::kButtons) named(form1.Button(layout.button));
-  EXPECT_EQ(QApplication::focusWidget(), form1.FieldBox(ItemField::Id));
+  for (QLineEdit* box : form1.findChildren<QLineEdit*>(QRegularExpression("^txt"))) {
+    box->setText("typed");
+  }
+  Click("cmdreset");
+  expectLikeTheTable(7);
+  EXPECT_FALSE(form1.windowIcon().isNull());
+  EXPECT_FALSE(ScriptWindow()->testAttribute(Qt::WA_SetWindowIcon));
+}
+
+TEST_F(WindowsTest, OpensOnPlatemailWithNoPieceChosenAndTheFocusInTheFirstBox) {
+  for (const char* list : {"cbo1", "cbo2", "cbo3", "cbo4", "cbo5"}) {
+    EXPECT_EQ(Control<QComboBox>(list)->currentIndex(), -1);
+    EXPECT_EQ(Control(list)->isVisible(), list == std::string("cbo2")) << list;
+  }
+  for (const char* option : {"optplate", "optring", "optchain", "optleather", "opthleather"}) {
+    EXPECT_EQ(Control<QRadioButton>(option)->isChecked(), option == std::string("optplate"));
+  }
+  EXPECT_EQ(QApplication::focusWidget(), Control("txtid"));
 }
 
 // Also when the chosen option button was last chosen by Reset rather than by the user.
@@ -89,9 +95,9 @@ TEST_F(WindowsTest, TabVisitsTheControlsInTabIndexOrder) {
                                 "txtdesc",  "txtcolor", "cmdexit",     "cmdreset",  "cmdgo",
                                 "cbo2",     "optplate", "txtstr",      "txtdex",    "txtint",
                                 "txtminhp", "txtmaxhp", "cmdwholeset", "txtid"};
-  ClickOption(ArmourMaterial::Ringmail);
-  Click(form1::Button::Reset);
-  form1.FieldBox(ItemField::Id)->setFocus();
+  Click("optring");
+  Click("cmdreset");
+  Control("txtid")->setFocus();
   QStringList visited = {QApplication::focusWidget()->objectName()};
   while (visited.size() < expected.size()) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -101,16 +107,16 @@ TEST_F(WindowsTest, TabVisitsTheControlsInTabIndexOrder) {
 }
 
 TEST_F(WindowsTest, KeysPressOnlyTheFocusedButtonAndTypingNeverMakesAnEntryOrALineBreak) {
-  QTest::keyClick(form1.FieldBox(ItemField::Name), Qt::Key_Return);
-  QTest::keyClick(form1.FieldBox(ItemField::Name), Qt::Key_Escape);
+  QTest::keyClick(Control("txtname"), Qt::Key_Return);
+  QTest::keyClick(Control("txtname"), Qt::Key_Escape);
   EXPECT_EQ(ScriptWindow(), nullptr);
-  form1.Button(form1::Button::Go)->setFocus();
-  QTest::keyClick(form1.Button(form1::Button::Go), Qt::Key_Return);
+  Control("cmdgo")->setFocus();
+  QTest::keyClick(Control("cmdgo"), Qt::Key_Return);
   EXPECT_TRUE(ScriptWindowShown());
 
   // Typing over a list's field clears its choice; the typed text stays and is no entry.
-  QComboBox* list = form1.PieceList(ArmourMaterial::Platemail);
-  Pick(ArmourMaterial::Platemail, 1);
+  auto* list = Control<QComboBox>("cbo2");
+  Pick("cbo2", 1);
   list->lineEdit()->selectAll();
   QTest::keyClicks(list, "Tunic!");
   QTest::keyClick(list, Qt::Key_Return);
@@ -118,8 +124,8 @@ TEST_F(WindowsTest, KeysPressOnlyTheFocusedButtonAndTypingNeverMakesAnEntryOrALi
   EXPECT_EQ(list->currentIndex(), -1);
   EXPECT_EQ(list->currentText(), "Tunic!");
 
-  // Pasted line breaks cut the pasted text; everything else stays verbatim.
-  QLineEdit* box = form1.FieldBox(ItemField::Description);
+  // Pasted line breaks cut the pasted text; everything else stays verbatim, at any length.
+  auto* box = Control<QLineEdit>("txtdesc");
   box->setText("[a  b]");
   box->setCursorPosition(3);
   QApplication::clipboard()->setText("first\r\nsecond\nthird");
@@ -127,8 +133,47 @@ TEST_F(WindowsTest, KeysPressOnlyTheFocusedButtonAndTypingNeverMakesAnEntryOrALi
   QApplication::clipboard()->setText(" x\u00a0y");
   box->paste();
   EXPECT_EQ(box->text(), "[a first x\u00a0y b]");
+  const QString longText(100000, 'w');
+  Control<QLineEdit>("txtweight")->setText(longText);
+  ScriptWindow()->ClearScriptText();
+  Click("cmdgo");
+  EXPECT_TRUE(ScriptWindow()->ScriptText().contains("\r\nWEIGHT=" + longText + "\r\n"));
 }
 
+// What a screen reader hears: the name the accessibility interface reports, for every
+// control, also after the same entry is chosen in every list.
+TEST_F(WindowsTest, EveryControlHasItsOwnAccessibleName) {
+  for (const char* list : {"cbo1", "cbo2", "cbo3", "cbo4", "cbo5"}) Pick(list, 0);
+  Click("cmdgo");
+  for (const QWidget* window :
+       {static_cast<QWidget*>(&form1), static_cast<QWidget*>(ScriptWindow())}) {
+    std::set<QString> names;
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+      if (control->objectName().isEmpty() || control->objectName().startsWith("qt_")) continue;
+      const QString name = QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+      EXPECT_FALSE(name.isEmpty()) << control->objectName();
+      EXPECT_TRUE(names.insert(name).second) << control->objectName() << ": " << name;
+    }
+    EXPECT_EQ(names.size(), window == &form1 ? 30u : 1u);
+  }
+}
+
+// The script box wraps long lines, shows no scroll bars, however long the script, and takes
+// the user's typing.
+TEST_F(WindowsTest, TheScriptBoxWrapsHasNoScrollBarsAndIsEditable) {
+  Control<QLineEdit>("txtname")->setText(QString(200, 'n'));
+  for (int i = 0; i < 5; ++i) Click("cmdgo");
+  QPlainTextEdit* box = ScriptWindow()->TextBox();
+  const QTextBlock name = box->document()->findBlockByNumber(3);
+  box->document()->documentLayout()->blockBoundingRect(name);  // lays the line out
+  EXPECT_GT(name.layout()->lineCount(), 1);
+  EXPECT_FALSE(box->verticalScrollBar()->isVisible());
+  EXPECT_FALSE(box->horizontalScrollBar()->isVisible());
+  ScriptWindow()->ClearScriptText();
+  QTest::keyClicks(box, "mine");
+  Click("cmdgo");
+  EXPECT_TRUE(Script().starts_with("mine// Designed By"));
+}
 // The width the style leaves for a control's text.
 int RoomForText(const QWidget* control) {
   QStyleOptionButton option;
@@ -141,42 +186,30 @@ int RoomForText(const QWidget* control) {
       .width();
 }
 
-// Children lie inside their parent (inside a frame's border, below its title) and apart from
-// each other, but for the piece lists, which share one spot by design; their texts fit.
-void ExpectWholeAndApart(const QWidget* parent) {
-  const auto children = parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-  const QRect room =
-      qobject_cast<const QGroupBox*>(parent) ? parent->contentsRect() : parent->rect();
-  for (qsizetype i = 0; i < children.size(); ++i) {
-    const QWidget* child = children[i];
-    EXPECT_TRUE(room.contains(child->geometry())) << child->objectName();
-    for (qsizetype j = 0; j < i; ++j) {
-      const bool lists =
-          qobject_cast<const QComboBox*>(child) && qobject_cast<QComboBox*>(children[j]);
-      EXPECT_TRUE(lists || !children[j]->geometry().intersects(child->geometry()))
-          << children[j]->objectName() << " overlaps " << child->objectName();
-    }
-    QStringList texts = {child->property("text").toString()};
-    if (const auto* list = qobject_cast<const QComboBox*>(child)) {
-      for (int k = 0; k < list->count(); ++k) texts.append(list->itemText(k));
-      child = list->lineEdit();
-    }
-    for (const QString& text : texts) {
-      EXPECT_LE(child->fontMetrics().horizontalAdvance(text), RoomForText(child)) << text;
-    }
-  }
-}
-
+// The table fixes the rectangles; at every scale factor the controls must also lie inside their
+// frame's border and below its title, and every text must fit its control.
 TEST_F(WindowsTest, LayoutStaysWholeAndSharpAtTheScaleFactor) {
   const double factor = qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble();
   EXPECT_DOUBLE_EQ(form1.windowHandle()->devicePixelRatio(), factor);
   EXPECT_EQ(form1.size(), QSize(412, 461));
   // Painted at the full device resolution, which keeps the text sharp.
   EXPECT_EQ(form1.grab().size(), (QSizeF(form1.size()) * factor).toSize());
-  ExpectWholeAndApart(&form1);
-  for (const QGroupBox* frame : form1.findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly)) {
-    ExpectWholeAndApart(frame);
+  for (const QGroupBox* frame : form1.findChildren<QGroupBox*>()) {
     EXPECT_LE(frame->fontMetrics().horizontalAdvance(frame->title()), frame->width());
+    for (const QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      EXPECT_TRUE(frame->contentsRect().contains(child->geometry())) << child->objectName();
+    }
+  }
+  for (const QWidget* control :
+       form1.findChildren<QWidget*>(QRegularExpression("^(txt|cmd|opt|cbo)"))) {
+    QStringList texts = {control->property("text").toString()};
+    if (const auto* list = qobject_cast<const QComboBox*>(control)) {
+      for (int k = 0; k < list->count(); ++k) texts.append(list->itemText(k));
+      control = list->lineEdit();
+    }
+    for (const QString& text : texts) {
+      EXPECT_LE(control->fontMetrics().horizontalAdvance(text), RoomForText(control)) << text;
+    }
   }
 }
 

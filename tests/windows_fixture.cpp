@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
@@ -12,7 +11,7 @@ namespace armoursmith::testing {
 
 void RecordingGate::Run(const ControlCall& call, const std::function<void()>& operation) {
   calls.push_back(std::string(call.control) + ": " + std::string(Describe(call.operation)));
-  if (failWhen && failWhen(call)) throw ControlError(-7, call);
+  if (onCall) onCall(call);
   ControlGate::Run(call, operation);
 }
 
@@ -25,24 +24,31 @@ void WindowsTest::Report(const std::exception& error) {
   reportedErrors.push_back(ErrorReportText(error));
 }
 
-void WindowsTest::Click(form1::Button button) {
-  QTest::mouseClick(form1.Button(button), Qt::LeftButton);
+void WindowsTest::FailAt(std::string_view control, ControlOperation operation, int nth) {
+  gate.onCall = [=, seen = 0](const ControlCall& call) mutable {
+    if (call.control == control && call.operation == operation && ++seen == nth) {
+      throw ControlError(-7, call);
+    }
+  };
 }
 
-void WindowsTest::ClickOption(ArmourMaterial material) {
-  QRadioButton* option = form1.OptionButton(material);
-  QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(12, option->height() / 2));
+void WindowsTest::Click(const QString& button) {
+  auto* control = Control<QAbstractButton>(button);
+  // An option button takes a click on its mark, left of its caption.
+  const bool option = qobject_cast<QRadioButton*>(control) != nullptr;
+  QTest::mouseClick(control, Qt::LeftButton, {},
+                    option ? QPoint(12, control->height() / 2) : QPoint());
 }
 
-void WindowsTest::Pick(ArmourMaterial material, int position) {
-  form1.PieceList(material)->setCurrentIndex(position);
+void WindowsTest::Pick(const QString& list, int position) {
+  Control<QComboBox>(list)->setCurrentIndex(position);
 }
 
-void WindowsTest::Type(ItemField field, const QString& text) {
-  QLineEdit* box = form1.FieldBox(field);
-  box->selectAll();
-  QTest::keyClick(box, Qt::Key_Backspace);
-  QTest::keyClicks(box, text);
+void WindowsTest::ChooseOnly(const QString& positions) {
+  for (const char* list : {"cbo1", "cbo2", "cbo3", "cbo4", "cbo5"}) Pick(list, -1);
+  for (const QString& choice : positions.split(' ', Qt::SkipEmptyParts)) {
+    Pick(choice.section('=', 0, 0), choice.section('=', 1).toInt());
+  }
 }
 
 std::string WindowsTest::Script() const {

@@ -12,6 +12,8 @@
 #include "form2.h"
 #include "script_window_holder.h"
 
+class QComboBox;
+
 // Lets test failures print Qt strings readably.
 inline std::ostream& operator<<(std::ostream& out, const QString& text) {
   return out << text.toStdString();
@@ -19,15 +21,17 @@ inline std::ostream& operator<<(std::ostream& out, const QString& text) {
 
 namespace armoursmith::testing {
 
-// Records every control operation as "control: operation" and fails the one `failWhen` picks.
+// Records every control operation as "control: operation"; `onCall` sees each one first and
+// may throw to make it fail.
 class RecordingGate : public ControlGate {
  public:
   std::vector<std::string> calls;
-  std::function<bool(const ControlCall&)> failWhen;
+  std::function<void(const ControlCall&)> onCall;
   void Run(const ControlCall& call, const std::function<void()>& operation) override;
 };
 
-// Both windows as the program makes them, driven through real clicks and key presses.
+// Both windows as the program makes them, driven through real clicks and key presses and
+// found by their control names.
 class WindowsTest : public ::testing::Test {
  protected:
   ScriptWindowHolder scriptWindow;
@@ -37,10 +41,17 @@ class WindowsTest : public ::testing::Test {
 
   void SetUp() override;
   void Report(const std::exception& error);
-  void Click(form1::Button button);
-  void ClickOption(ArmourMaterial material);
-  void Pick(ArmourMaterial material, int position);  // as choosing it in the drop-down does
-  void Type(ItemField field, const QString& text);
+  // Makes the nth operation `operation` on `control` fail with status -7.
+  void FailAt(std::string_view control, ControlOperation operation, int nth = 1);
+  template <typename Widget = QWidget>
+  Widget* Control(const QString& name) const {
+    auto* control = form1.findChild<Widget*>(name);
+    EXPECT_NE(control, nullptr) << name;
+    return control;
+  }
+  void Click(const QString& button);
+  void Pick(const QString& list, int position);  // as choosing it in the drop-down does
+  void ChooseOnly(const QString& positions);     // "cbo2=1 cbo1=0"; the other lists none
   Form2* ScriptWindow() const { return scriptWindow.ExistingScriptWindow(); }
   std::string Script() const;  // UTF-8; empty without a script window
   bool ScriptWindowShown() const { return ScriptWindow() && ScriptWindow()->isVisible(); }

@@ -4,6 +4,7 @@
 #include <QStandardItemModel>
 
 #include "piece_catalogue.h"
+#include "piece_list_accessible.h"
 #include "qt_text.h"
 
 namespace armoursmith {
@@ -26,6 +27,7 @@ class EntriesTypedTextNeverFinds : public QStandardItemModel {
 }  // namespace
 
 PieceListBox::PieceListBox(const MaterialInfo& material, QWidget* parent) : QComboBox(parent) {
+  PieceListAccessible::Install();
   setModel(new EntriesTypedTextNeverFinds(this));
   setEditable(true);
   setInsertPolicy(QComboBox::NoInsert);
