@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "batch_command.h"
+#include "command_line.h"
 #include "control_gate.h"
 #include "error_report.h"
 #include "form1.h"
@@ -35,6 +37,10 @@ void ExitWhenNoDisplay(QtMsgType type, const QMessageLogContext&, const QString&
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  const armoursmith::CommandLine commandLine = armoursmith::ReadCommandLine(argc, argv);
+  if (commandLine.exitStatus) return *commandLine.exitStatus;
+  if (commandLine.batch) return armoursmith::batch::RunBatchCommand(*commandLine.batch);
+
   const QtMessageHandler defaultHandler = qInstallMessageHandler(ExitWhenNoDisplay);
   QApplication app(argc, argv);
   qInstallMessageHandler(defaultHandler);

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "armour_material.h"
+#include "field_prompts.h"
 #include "item_fields.h"
 #include "twips.h"
 
@@ -93,10 +94,13 @@ inline constexpr std::array<FieldBoxLayout, kItemFieldCount> kFieldBoxes = {{
      5040, 2415, 28},
 }};
 
-// The boxes are listed in ItemField order, so that a field's box is found by its number.
+// The boxes are listed in ItemField order, so that a field's box is found by its number, and
+// show the prompts that batch tables use as column names.
 static_assert([] {
   for (std::size_t i = 0; i < kFieldBoxes.size(); ++i) {
-    if (kFieldBoxes[i].field != kAllItemFields[i]) return false;
+    if (kFieldBoxes[i].field != kAllItemFields[i] || kFieldBoxes[i].prompt != kFieldPrompts[i]) {
+      return false;
+    }
   }
   return true;
 }());

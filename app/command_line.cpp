@@ -1,0 +1,122 @@
+#include "command_line.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <cstdio>
+#include <vector>
+
+namespace armoursmith {
+namespace {
+
+constexpr char kProgram[] = "armoursmith";
+
+constexpr char kDescription[] =
+    "Writes item-definition blocks for pieces of armour. Without options it opens its main\n"
+    "window. With --batch it opens no window: it reads a table and writes, for each row, the\n"
+    "text the main window's buttons would write.";
+
+constexpr char kBatchHelp[] = R"(
+Batch table:
+  UTF-8, comma-separated, quoted as in RFC 4180, with a header row. The columns Material
+  and Piece are needed; the fields are named by the main window's prompts (Itemdef,
+  Defname, Name, Weight, Armour, StrReq, DexReq, IntReq, Description, Color, Hp,
+  Out of HP). Names are matched without regard to case, in any order. A field column
+  left out gives its prompt text. Piece is a label of the material's list, "Whole Set",
+  or empty for a block without an ID line. For example, sets.csv:
+
+    Material,Piece,Itemdef,Name,Armour
+    Platemail,Helmet,helm_of_dawn,"Dawn, the Helm",40
+    Leather,Whole Set,dusk,Dusk,12
+
+  armoursmith --batch sets.csv -o sets.scp
+
+Exit status: 0 done; 1 usage error, no display, or the output could not be written;
+2 the table has problems or cannot be read (then nothing is written).
+Qt's standard options (-platform NAME, -style NAME, -reverse, -qwindowgeometry GEOMETRY
+and the others) are accepted too.
+)";
+
+// The options QGuiApplication, QApplication and the X11 platform read, with one or two
+// dashes; hidden from --help. Those in the first list take a value.
+constexpr const char* kQtValueOptions[] = {
+    "platform",      "platformpluginpath",
+    "platformtheme", "plugin",
+    "qmljsdebugger", "qwindowgeometry",
+    "geometry",      "qwindowicon",
+    "icon",          "qwindowtitle",
+    "title",         "session",
+    "display",       "name",
+    "visual",        "style",
+    "stylesheet",
+};
+constexpr const char* kQtFlagOptions[] = {"reverse", "widgetcount", "nograb", "dograb",
+                                          "testability"};
+
+void AddQtOptions(QCommandLineParser& parser) {
+  const auto add = [&](const char* name, const QString& valueName) {
+    QCommandLineOption option(QString::fromLatin1(name), QString(), valueName);
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(option);
+  };
+  for (const char* name : kQtValueOptions) add(name, QStringLiteral("value"));
+  for (const char* name : kQtFlagOptions) add(name, QString());
+}
+
+CommandLine ExitWith(int status) { return {status, std::nullopt}; }
+
+CommandLine UsageError(const QString& what) {
+  std::fprintf(stderr, "%s: %s Try '%s --help'.\n", kProgram, qPrintable(what), kProgram);
+  return ExitWith(EXIT_FAILURE);
+}
+
+}  // namespace
+
+CommandLine ReadCommandLine(int argc, char* argv[]) {
+  // The core application may take arguments out of what it is given; give it a copy.
+  int count = argc;
+  std::vector<char*> arguments(argv, argv + argc + 1);
+  const QCoreApplication core(count, arguments.data());
+  QCoreApplication::setApplicationName(kProgram);
+  QCoreApplication::setApplicationVersion(ARMOURSMITH_VERSION);
+
+  QCommandLineParser parser;
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  parser.setApplicationDescription(kDescription);
+  const QCommandLineOption help = parser.addHelpOption();
+  const QCommandLineOption version = parser.addVersionOption();
+  const QCommandLineOption batch(
+      "batch", "Read the table FILE (- for standard input) and write the text for its rows.",
+      "FILE");
+  const QCommandLineOption output({"o", "output"},
+                                  "With --batch: write to OUT instead of standard output.", "OUT");
+  parser.addOptions({batch, output});
+  AddQtOptions(parser);
+
+  if (!parser.parse(QCoreApplication::arguments())) return UsageError(parser.errorText());
+  // Qt's --help-all would list only the core application's options; the help names the
+  // windows' standard options instead.
+  if (parser.isSet(help) || parser.isSet("help-all")) {
+    std::fputs(qPrintable(parser.helpText() + kBatchHelp), stdout);
+    return ExitWith(EXIT_SUCCESS);
+  }
+  if (parser.isSet(version)) {
+    std::printf("%s %s\n", kProgram, ARMOURSMITH_VERSION);
+    return ExitWith(EXIT_SUCCESS);
+  }
+  if (!parser.positionalArguments().isEmpty()) {
+    return UsageError("Unexpected argument '" + parser.positionalArguments().first() + "'.");
+  }
+  if (!parser.isSet(batch)) {
+    if (parser.isSet(output)) return UsageError("--output works only with --batch.");
+    return {};
+  }
+  const auto fileName = [&](const QCommandLineOption& option) {
+    return QFile::encodeName(parser.value(option)).toStdString();
+  };
+  return {std::nullopt,
+          batch::BatchRequest{.table = fileName(batch),
+                              .output = parser.isSet(output) ? fileName(output) : "-"}};
+}
+
+}  // namespace armoursmith
