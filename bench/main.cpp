@@ -1,6 +1,7 @@
 // Times the program where script size could make it slow: clicks on the make buttons with
 // 0 to 10 MB already in the script window, the same whole set written by rewriting the whole
-// text for every line, start-up against a bare Qt window, and peak memory with a 10 MB script.
+// text for every line, start-up against a bare Qt window, peak memory with a 10 MB script, and
+// a batch table of 100,000 rows.
 // Runs on the offscreen platform unless the environment names another.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
@@ -11,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "batch_cases.h"
 #include "click_cases.h"
 #include "long_text_cases.h"
 #include "process_cases.h"
@@ -90,6 +92,7 @@ int main(int argc, char* argv[]) {
   armoursmith::bench::RegisterClickCases(session);
   armoursmith::bench::RegisterLongTextCases();
   armoursmith::bench::RegisterProcessCases();
+  armoursmith::bench::RegisterBatchCases();
   armoursmith::bench::SummaryReporter reporter(ShownReporter(format));
   benchmark::RunSpecifiedBenchmarks(&reporter);
   // JSON output stays parseable: the summary then goes to the error stream.

@@ -95,6 +95,10 @@ void SummaryReporter::PrintRatios(std::FILE* out) const {
                  "  startup ours/label = %.2fx (a bare window with one text label, no target)\n",
                  form1->milliseconds / label->milliseconds);
   }
+  if (const Result* batch = Find("BatchRun/100000")) {
+    std::fprintf(out, "  batch of 100,000 rows = %.0f ms (under 1000 ms: %s)\n",
+                 batch->milliseconds, Verdict(batch->milliseconds < 1000));
+  }
   if (const Result* memory = Find("PeakRss/10485760")) {
     const double peak = memory->counters.at("peak_rss_MiB");
     std::fprintf(out, "  peak RSS at 10 MB = %.0f MiB (under 200 MiB: %s)\n", peak,
