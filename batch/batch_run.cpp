@@ -65,8 +65,9 @@ void BatchRun::Finish() {
 void BatchRun::Generate(std::size_t line, std::span<const std::string> cells) {
   if (!columns_) return;  // the header's problems are reported already
   if (cells.size() != columns_->count) {
-    return Problem(line, "the row has " + std::to_string(cells.size()) + " cells, the header " +
-                             std::to_string(columns_->count));
+    const std::string count = std::to_string(cells.size());
+    return Problem(line, "the row has " + count + (cells.size() == 1 ? " cell" : " cells") +
+                             ", the header " + std::to_string(columns_->count));
   }
   const std::string& material = cells[columns_->material];
   const MaterialInfo* info = FindMaterial(material);

@@ -177,7 +177,7 @@ TEST(BatchRun, EveryProblemOnItsLineAndThenNoOutputAtAll) {
                  "Sleeves, Gauntlets, Leggings, Cap, Whole Set, or an empty cell"},
                 {6, "the row has 2 cells, the header 3"},
                 {7, "the row has 4 cells, the header 3"},
-                {8, "the row has 1 cells, the header 3"},
+                {8, "the row has 1 cell, the header 3"},
                 {9, "cell 3 holds a line break"},
                 {11, "cell 3: a quote inside an unquoted cell"},
             }));
