@@ -2,6 +2,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <array>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -28,10 +30,12 @@ std::string Table(int rows) {
       "Material,Piece,Itemdef,Defname,Name,Weight,Armour,StrReq,DexReq,IntReq,Description,"
       "Color,Hp,Out of HP\n";
   for (int row = 0; row < rows; ++row) {
-    const std::string number = std::to_string(row);
-    table += choices[static_cast<std::size_t>(row) % choices.size()] + ",item_" + number + ",def_" +
-             number + ",\"Piece, number " + number +
-             "\",10,40,50,20,10,\"A \"\"fine\"\" piece\",0x0455,30,60\n";
+    std::array<char, 256> line{};
+    std::snprintf(line.data(), line.size(),
+                  "%s,item_%d,def_%d,\"Piece, number %d\",10,40,50,20,10,\"A \"\"fine\"\" piece\","
+                  "0x0455,30,60\n",
+                  choices[static_cast<std::size_t>(row) % choices.size()].c_str(), row, row, row);
+    table += line.data();
   }
   return table;
 }
