@@ -3,6 +3,7 @@
 # reaching the windows, and batch runs from a table file or standard input, with the
 # promise that a refused table writes nothing at all.
 #   usage: tests/check-command-line.sh PROGRAM
+# shellcheck disable=SC2016  # the conditions are quoted so that check evaluates them later
 set -u
 program=${1:?usage: $0 PROGRAM}
 work=$(mktemp -d)
