@@ -1,6 +1,5 @@
 // A table run in batch gives, byte for byte, what the same values typed into the windows
 // and the same buttons clicked give.
-#include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
 
@@ -11,17 +10,16 @@
 namespace armoursmith {
 namespace {
 
-using enum ArmourMaterial;
-
 class BatchAndWindows : public testing::WindowsTest {
  protected:
-  // Types over the box's text character by character, also those that have no key of
-  // their own on an English keyboard, as an input method delivers them.
-  void TypeText(ItemField field, const QString& text) {
-    Type(field, "");
+  // Selects the box's text and types over it character by character, also those that have
+  // no key of their own on an English keyboard, as an input method delivers them.
+  void TypeOver(const QString& box, const QString& text) {
+    auto* field = Control<QLineEdit>(box);
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Backspace);
     for (const QChar character : text) {
-      QTest::sendKeyEvent(QTest::Click, form1.FieldBox(field), Qt::Key_unknown, QString(character),
-                          Qt::NoModifier);
+      QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(character), Qt::NoModifier);
     }
   }
 };
@@ -42,29 +40,35 @@ constexpr std::string_view kTable =
     "Sleeves,Stud Arms,hard leather,sa,5,f,7\r\n"
     ",No Piece,Leather,np,6,g,8\r\n";
 
-// The same rows as typed into the windows: the material, the list position to choose (-1
-// for none) and the values of the table's field columns, in the column order below.
-struct TypedRow {
-  ArmourMaterial material;
-  int position;
-  std::array<const char*, 5> values;
+// The same rows done in the windows: the option button, the list choice (the other lists
+// at none), the button pressed and what is typed into the boxes of the table's columns.
+struct WindowsRow {
+  const char* option;
+  const char* choice;
+  const char* button;
+  std::array<const char*, 5> typed;
 };
 
-constexpr std::array kColumns = {ItemField::Name, ItemField::Id, ItemField::Weight,
-                                 ItemField::Description, ItemField::MinHp};
+constexpr std::array kBoxes = {"txtname", "txtid", "txtweight", "txtdesc", "txtminhp"};
 
-const std::array<TypedRow, 11> kTyped = {{
-    {Platemail, 6, {"Dawn, the Bright", "dawn", " 12", "a \"fine\" set", "50"}},
-    {Platemail, 5, {"D\xC3\xA4mmerung", "dm", "", "\xC3\x86rlig", ""}},
-    {Ringmail, 4, {"\xD0\x9A\xD0\xBE\xD0\xBB\xD1\x8C\xD1\x86\xD0\xB0", "ring", "7 ", "", "1"}},
-    {Ringmail, 2, {"Ring, Gloves", "rg", "3", "\xE8\xAA\xAC\xE6\x98\x8E", "2"}},
-    {Chainmail, 3, {"Chain", "ch", "", ",", "3"}},
-    {Chainmail, 2, {"\"Coif\"", "co", "9", "c", "4"}},
-    {Leather, 6, {"Hide", "le", "1", "", ""}},
-    {Leather, 5, {" Cap ", "lc", "2", "d", "5"}},
-    {HardLeather, 5, {"Stud", "st", "4", "e", "6"}},
-    {HardLeather, 2, {"Stud Arms", "sa", "5", "f", "7"}},
-    {Leather, -1, {"No Piece", "np", "6", "g", "8"}},
+const std::array<WindowsRow, 11> kRows = {{
+    {"optplate",
+     "cbo2=6",
+     "cmdwholeset",
+     {"Dawn, the Bright", "dawn", " 12", "a \"fine\" set", "50"}},
+    {"optplate", "cbo2=5", "cmdgo", {"D\xC3\xA4mmerung", "dm", "", "\xC3\x86rlig", ""}},
+    {"optring",
+     "cbo1=4",
+     "cmdwholeset",
+     {"\xD0\x9A\xD0\xBE\xD0\xBB\xD1\x8C\xD1\x86\xD0\xB0", "ring", "7 ", "", "1"}},
+    {"optring", "cbo1=2", "cmdgo", {"Ring, Gloves", "rg", "3", "\xE8\xAA\xAC\xE6\x98\x8E", "2"}},
+    {"optchain", "cbo3=3", "cmdwholeset", {"Chain", "ch", "", ",", "3"}},
+    {"optchain", "cbo3=2", "cmdgo", {"\"Coif\"", "co", "9", "c", "4"}},
+    {"optleather", "cbo4=6", "cmdwholeset", {"Hide", "le", "1", "", ""}},
+    {"optleather", "cbo4=5", "cmdgo", {" Cap ", "lc", "2", "d", "5"}},
+    {"opthleather", "cbo5=5", "cmdwholeset", {"Stud", "st", "4", "e", "6"}},
+    {"opthleather", "cbo5=2", "cmdgo", {"Stud Arms", "sa", "5", "f", "7"}},
+    {"optleather", "", "cmdgo", {"No Piece", "np", "6", "g", "8"}},
 }};
 
 TEST_F(BatchAndWindows, GiveTheSameBytesForTheSameValues) {
@@ -75,19 +79,16 @@ TEST_F(BatchAndWindows, GiveTheSameBytesForTheSameValues) {
   run.Finish();
   ASSERT_TRUE(run.Problems().empty());
 
-  for (const TypedRow& row : kTyped) {
-    ClickOption(row.material);
-    for (const ArmourMaterial material : kArmourMaterials) {
-      Pick(material, material == row.material ? row.position : -1);
+  for (const WindowsRow& row : kRows) {
+    Click(row.option);
+    ChooseOnly(row.choice);
+    for (std::size_t box = 0; box < kBoxes.size(); ++box) {
+      TypeOver(kBoxes[box], QString::fromUtf8(row.typed[box]));
     }
-    for (std::size_t column = 0; column < kColumns.size(); ++column) {
-      TypeText(kColumns[column], QString::fromUtf8(row.values[column]));
-    }
-    const bool wholeSet = row.position == form1.PieceList(row.material)->count() - 1;
-    Click(wholeSet ? form1::Button::WholeSet : form1::Button::Go);
+    Click(row.button);
   }
   EXPECT_EQ(run.Output(), Script());
-  // 11 designer lines, 5 + 4 + 3 + 6 + 5 whole-set blocks and 6 single ones.
+  // 5 + 4 + 3 + 6 + 5 whole-set blocks and 6 single ones.
   std::size_t blocks = 0;
   for (std::size_t at = 0; (at = Script().find("[ITEMDEF ", at)) != std::string::npos; ++at) {
     ++blocks;
