@@ -34,11 +34,17 @@ await() {
 case $mode in
   x11)
     # A display number of its own: other checks on this machine may run their own servers.
+    # Xvfb writes the number to the given descriptor once it accepts connections.
     for _ in 1 2 3; do
       display=$((RANDOM % 900 + 100))
-      Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >"$tmp/server.log" 2>&1 &
+      Xvfb ":$display" -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
+        3>"$tmp/display" >"$tmp/server.log" 2>&1 &
       server=$!
-      await "/tmp/.X11-unix/X$display" && kill -0 "$server" 2>/dev/null && break
+      for _ in $(seq 100); do
+        [ -s "$tmp/display" ] || ! kill -0 "$server" 2>/dev/null && break
+        sleep 0.1
+      done
+      [ "$(cat "$tmp/display")" = "$display" ] && break
       kill "$server" 2>/dev/null
       server=
     done
