@@ -25,9 +25,9 @@ MAIN_WINDOW = {
             ("text", "Weight"), ("text", "Armour value"), ("text", "Description"),
             ("text", "Colour"), ("text", "Lowest hit points"), ("text", "Highest hit points")],
         ("panel", "Piece of Armour"): [
-            ("combo box", "Platemail Piece"), ("combo box", "Ringmail Piece"),
-            ("combo box", "Chainmail Piece"), ("combo box", "Leather Armor Piece"),
-            ("combo box", "Hard Leather Piece")],
+            ("combo box", "Platemail piece"), ("combo box", "Ringmail piece"),
+            ("combo box", "Chainmail piece"), ("combo box", "Leather piece"),
+            ("combo box", "Hard Leather piece")],
         ("panel", "Types Of Armour"): [
             ("radio button", "Platemail"), ("radio button", "Ringmail"),
             ("radio button", "Chainmail"), ("radio button", "Leather"),

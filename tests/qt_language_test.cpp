@@ -18,8 +18,6 @@
 namespace armoursmith {
 namespace {
 
-using form1::Button;
-
 class QtLanguageTest : public testing::WindowsTest {
  protected:
   void TearDown() override {
@@ -30,7 +28,7 @@ class QtLanguageTest : public testing::WindowsTest {
   }
   // The entries of the Id box's context menu, without their access-key marks.
   QStringList ContextMenu() const {
-    const std::unique_ptr<QMenu> menu(form1.FieldBox(ItemField::Id)->createStandardContextMenu());
+    const std::unique_ptr<QMenu> menu(Control<QLineEdit>("txtid")->createStandardContextMenu());
     QStringList entries;
     for (const QAction* action : menu->actions()) {
       if (!action->isSeparator()) entries << action->text().remove('&');
@@ -44,10 +42,10 @@ TEST_F(QtLanguageTest, GermanDesktopGetsGermanMenusAndTheSameScript) {
   EXPECT_EQ(ContextMenu(), QStringList({"Rückgängig\tStrg+Z", "Wiederherstellen\tStrg+Y",
                                         "Ausschneiden\tStrg+X", "Kopieren\tStrg+C",
                                         "Einfügen\tStrg+V", "Löschen", "Alles auswählen\tStrg+A"}));
-  EXPECT_EQ(form1.Button(Button::Go)->text(), "MAKE SCRIPT!!!");
-  EXPECT_EQ(form1.FieldBox(ItemField::Weight)->text(), "Weight");
-  Pick(ArmourMaterial::Platemail, 1);
-  Click(Button::Go);
+  EXPECT_EQ(Control<QPushButton>("cmdgo")->text(), "MAKE SCRIPT!!!");
+  EXPECT_EQ(Control<QLineEdit>("txtweight")->text(), "Weight");
+  Pick("cbo2", 1);
+  Click("cmdgo");
   EXPECT_EQ(Script(),
             "// Designed By: Admin Pimlet :)\r\n[ITEMDEF Itemdef]\r\nDEFNAME=Defname\r\n"
             "NAME=Name\r\nID=i_platemail_chest\r\nTYPE=T_ARMOR\r\nWEIGHT=Weight\r\n"
