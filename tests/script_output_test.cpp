@@ -17,7 +17,6 @@
 namespace armoursmith {
 namespace {
 
-
 class ScriptOutputTest : public testing::WindowsTest {
  protected:
   // What a copy of the whole script box puts on the clipboard.
