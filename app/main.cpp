@@ -8,6 +8,7 @@
 #include "control_gate.h"
 #include "error_report.h"
 #include "form1.h"
+#include "qt_translations.h"
 #include "script_window_holder.h"
 
 namespace {
@@ -48,6 +49,7 @@ int main(int argc, char* argv[]) {
     std::fprintf(stderr, "%s\n", qPrintable(message));
   }
   QGuiApplication::setDesktopFileName("armoursmith");
+  armoursmith::LoadQtTranslations();
 
   armoursmith::ScriptWindowHolder scriptWindow;
   armoursmith::ControlGate gate;

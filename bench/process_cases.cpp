@@ -126,8 +126,8 @@ void PeakRss(benchmark::State& state) {
   } catch (const std::exception& error) {
     state.SkipWithError(error.what());
   }
-  state.counters["start_rss_MiB"] = startKib / 1024.0;
-  state.counters["peak_rss_MiB"] = peakKib / 1024.0;
+  state.counters["start_rss_MiB"] = static_cast<double>(startKib) / 1024;
+  state.counters["peak_rss_MiB"] = static_cast<double>(peakKib) / 1024;
   state.counters["script_bytes"] = static_cast<double>(bytes);
   state.counters["clicks"] = static_cast<double>(clicks);
 }

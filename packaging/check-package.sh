@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks what a built tree installs and packages: the files land where the
 # desktop expects them, both validators accept the metadata, and the Debian
-# package holds the same files and depends on the Qt runtime.
+# package holds the same files, depends on the Qt runtime and passes lintian.
 #   usage: packaging/check-package.sh BUILD_DIR
 set -u
 build=${1:?usage: $0 BUILD_DIR}
@@ -23,19 +23,28 @@ check() {  # check "what" command...
 }
 
 files=(bin/armoursmith share/applications/armoursmith.desktop
-       share/icons/hicolor/64x64/apps/armoursmith.png
-       share/metainfo/$id.metainfo.xml share/doc/armoursmith/copyright)
+       share/icons/hicolor/scalable/apps/armoursmith.svg
+       share/metainfo/$id.metainfo.xml share/man/man1/armoursmith.1.gz
+       share/doc/armoursmith/copyright share/doc/armoursmith/changelog.gz)
+sizes=(16 24 32 48 64 128 256)
+for size in "${sizes[@]}"; do
+  files+=("share/icons/hicolor/${size}x$size/apps/armoursmith.png")
+done
 
 check "cmake --install" cmake --install "$build" --prefix "$tmp/root"
 for f in "${files[@]}"; do
   check "installed $f" test -s "$tmp/root/$f"
 done
-check "icon is a 64x64 palette PNG" \
-  grep -q '64 x 64, 8-bit colormap' <(file -b "$tmp/root/${files[2]}")
+for size in "${sizes[@]}"; do
+  check "icon of $size pixels is a $size x $size PNG" grep -q "^PNG image data, $size x $size," \
+    <(file -b "$tmp/root/share/icons/hicolor/${size}x$size/apps/armoursmith.png")
+done
+check "manual page is gzipped troff" \
+  grep -q 'troff' <(zcat "$tmp/root/share/man/man1/armoursmith.1.gz" | file -b -)
 check "desktop-file-validate" \
   desktop-file-validate "$tmp/root/share/applications/armoursmith.desktop"
 check "appstreamcli validate" \
-  appstreamcli validate --no-net "$tmp/root/share/metainfo/$id.metainfo.xml"
+  appstreamcli validate --no-net --pedantic "$tmp/root/share/metainfo/$id.metainfo.xml"
 
 check "cpack -G DEB" \
   cpack -G DEB --config "$build/CPackConfig.cmake" -B "$tmp/deb"
@@ -49,6 +58,15 @@ if [ -n "$deb" ]; then
   for p in libqt6widgets6 qt6-qpa-plugins libc6; do
     check "package depends on $p" grep -qw "$p" <<<"$depends"
   done
+  recommends=$(dpkg-deb -f "$deb" Recommends)
+  for p in qt6-wayland qt6-translations-l10n; do
+    check "package recommends $p" grep -qw "$p" <<<"$recommends"
+  done
+  # Lintian prints errors, warnings and (with -I) informational notes; only the last may show.
+  # It advises against running as root, which is what a container or CI does.
+  check "lintian prints nothing" \
+    bash -c 'out=$(lintian --allow-root --fail-on error,warning "$1" 2>&1) && [ -z "$out" ] ||
+             { echo "$out"; exit 1; }' - "$deb"
 else
   failed=$((failed + 1))
   echo "FAIL: no armoursmith_*.deb was written" >&2

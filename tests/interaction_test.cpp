@@ -67,7 +67,8 @@ TEST_F(InteractionTest, MaterialButtonsWriteAllFiveListsInNameOrderAndShowTheirO
                                      {"optplate", "cbo2"}}) {
     Pick(list, 0);  // kept while hidden
     picked.insert(list);
-    EXPECT_EQ(CallsDuring([&] { Click(option); }), operations.at(option)) << option;
+    EXPECT_EQ(CallsDuring([&, option = option] { Click(option); }), operations.at(option))
+        << option;
     for (const char* other : {"cbo1", "cbo2", "cbo3", "cbo4", "cbo5"}) {
       EXPECT_EQ(Control(other)->isVisible(), other == std::string(list)) << option;
       EXPECT_EQ(Control<QComboBox>(other)->currentIndex(), picked.contains(other) ? 0 : -1);

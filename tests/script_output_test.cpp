@@ -17,7 +17,6 @@
 namespace armoursmith {
 namespace {
 
-
 class ScriptOutputTest : public testing::WindowsTest {
  protected:
   // What a copy of the whole script box puts on the clipboard.
@@ -49,7 +48,7 @@ TEST_F(ScriptOutputTest, CopyAndCutGiveEveryCharacterAsPlainTextOnly) {
 
   // A large script copies whole.
   QString large;
-  while (large.size() < 1024 * 1024) large += script;
+  while (large.size() < qsizetype{1024} * 1024) large += script;
   ScriptWindow()->AppendScriptText(large);
   large.replace("\r\n", "\n");
   EXPECT_EQ(CopyAll()->text(), large);

@@ -40,7 +40,10 @@ Form1::Form1(ScriptWindowAccess& scriptWindow, ControlGate& gate, ErrorReporter 
     : controls_(*this, scriptWindow, gate), reportError_(std::move(reportError)) {
   setObjectName("Form1");
   setWindowTitle(ToQString(kCaption));
-  setWindowIcon(QIcon(":/armoursmith.png"));
+  // The 64 px, 256-colour picture; the 128 px one keeps it sharp at twice the scale.
+  QIcon icon(":/armoursmith.png");
+  icon.addFile(":/icons/armoursmith-128.png");
+  setWindowIcon(icon);
   resize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
   // Frames carry their caption on the border line, so the controls placed just below the
   // caption sit inside the frame whatever the style's own title band.
@@ -118,6 +121,7 @@ void Form1::KeepTabOnChosenOption() {
 
 void Form1::SetTabOrder() {
   std::vector<std::pair<int, QWidget*>> order;
+  order.reserve(kButtons.size() + kFieldBoxes.size() + kOptions.size() + kPieceLists.size());
   for (const ButtonLayout& layout : kButtons) {
     order.emplace_back(layout.tabIndex, Button(layout.button));
   }

@@ -1,0 +1,22 @@
+#include "qt_translations.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QTranslator>
+
+namespace armoursmith {
+
+void LoadQtTranslations(const QString& directory) {
+  // A translation names its language's writing direction; the windows' fixed layout must not
+  // be mirrored for a right-to-left one.
+  QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+  auto* translator = new QTranslator(QCoreApplication::instance());
+  if (translator->load(QLocale(), "qtbase", "_", directory)) {
+    QCoreApplication::installTranslator(translator);
+  } else {
+    delete translator;
+  }
+}
+
+}  // namespace armoursmith

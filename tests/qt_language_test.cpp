@@ -1,0 +1,94 @@
+// Qt's own texts in the user's language: run with a German desktop language, set before the
+// application object exists as a desktop session sets it. The program's texts stay English.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <memory>
+
+#include "qt_translations.h"
+#include "windows_fixture.h"
+
+namespace armoursmith {
+namespace {
+
+class QtLanguageTest : public testing::WindowsTest {
+ protected:
+  void TearDown() override {
+    for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>()) {
+      QCoreApplication::removeTranslator(translator);
+      delete translator;
+    }
+  }
+  // The entries of the Id box's context menu, without their access-key marks.
+  QStringList ContextMenu() const {
+    const std::unique_ptr<QMenu> menu(Control<QLineEdit>("txtid")->createStandardContextMenu());
+    QStringList entries;
+    for (const QAction* action : menu->actions()) {
+      if (!action->isSeparator()) entries << action->text().remove('&');
+    }
+    return entries;
+  }
+};
+
+TEST_F(QtLanguageTest, GermanDesktopGetsGermanMenusAndTheSameScript) {
+  LoadQtTranslations();
+  EXPECT_EQ(ContextMenu(), QStringList({"Rückgängig\tStrg+Z", "Wiederherstellen\tStrg+Y",
+                                        "Ausschneiden\tStrg+X", "Kopieren\tStrg+C",
+                                        "Einfügen\tStrg+V", "Löschen", "Alles auswählen\tStrg+A"}));
+  EXPECT_EQ(Control<QPushButton>("cmdgo")->text(), "MAKE SCRIPT!!!");
+  EXPECT_EQ(Control<QLineEdit>("txtweight")->text(), "Weight");
+  Pick("cbo2", 1);
+  Click("cmdgo");
+  EXPECT_EQ(Script(),
+            "// Designed By: Admin Pimlet :)\r\n[ITEMDEF Itemdef]\r\nDEFNAME=Defname\r\n"
+            "NAME=Name\r\nID=i_platemail_chest\r\nTYPE=T_ARMOR\r\nWEIGHT=Weight\r\n"
+            "ARMOR=Armour\r\nREQSTR=StrReq\r\nREQDEX=DexReq\r\nREQINT=IntReq\r\n"
+            "CATEGORY=Pimlet's Creations\r\nSUBSECTION=Name\r\nDESCRIPTION=Description\r\n\r\n"
+            "ON=@Create\r\nCOLOR=Color\r\n{Hp Out of HP}\r\n");
+  EXPECT_EQ(ScriptWindow()->windowTitle(), "Form2");
+}
+
+TEST_F(QtLanguageTest, MissingOrBrokenTranslationLeavesQtInEnglish) {
+  const QStringList english = {"Undo\tCtrl+Z",  "Redo\tCtrl+Y", "Cut\tCtrl+X",       "Copy\tCtrl+C",
+                               "Paste\tCtrl+V", "Delete",       "Select All\tCtrl+A"};
+  QTemporaryDir empty;
+  LoadQtTranslations(empty.path());
+  EXPECT_EQ(ContextMenu(), english);
+
+  QTemporaryDir broken;
+  QFile file(QDir(broken.path()).filePath("qtbase_de.qm"));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(QByteArray(4096, '\x3c'));
+  file.close();
+  LoadQtTranslations(broken.path());
+  EXPECT_EQ(ContextMenu(), english);
+}
+
+TEST_F(QtLanguageTest, RightToLeftLanguageKeepsTheLayoutLeftToRight) {
+  QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt));
+  LoadQtTranslations();
+  QLocale::setDefault(QLocale::system());
+  EXPECT_NE(ContextMenu().first(), "Undo\tCtrl+Z");                // Arabic came in ...
+  EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::LeftToRight);  // ... and mirrored nothing.
+  EXPECT_EQ(form1.layoutDirection(), Qt::LeftToRight);
+}
+
+}  // namespace
+}  // namespace armoursmith
+
+int main(int argc, char* argv[]) {
+  // What a German desktop session sets; the locale need not be installed on the system.
+  qputenv("LANGUAGE", "de_DE:de");
+  qputenv("LC_ALL", "de_DE.UTF-8");
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
