@@ -9,8 +9,8 @@ namespace armoursmith {
 
 void LoadQtTranslations(const QString& directory) {
   // A translation names its language's writing direction; the windows' fixed layout must not
-  // be mirrored for a right-to-left one.
-  QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+  // be mirrored for a right-to-left one. Qt's own -reverse option still mirrors it on request.
+  if (!QGuiApplication::isRightToLeft()) QGuiApplication::setLayoutDirection(Qt::LeftToRight);
   auto* translator = new QTranslator(QCoreApplication::instance());
   if (translator->load(QLocale(), "qtbase", "_", directory)) {
     QCoreApplication::installTranslator(translator);

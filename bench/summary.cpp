@@ -95,6 +95,20 @@ void SummaryReporter::PrintRatios(std::FILE* out) const {
                  "  startup ours/label = %.2fx (a bare window with one text label, no target)\n",
                  form1->milliseconds / label->milliseconds);
   }
+  const Result* longWord = Find("LongWordAppend/102400");
+  if (longWord) {
+    std::fprintf(out, "  LongWordAppend at 100 KB = %.1f ms (under 100 ms: %s)\n",
+                 longWord->milliseconds, Verdict(longWord->milliseconds < 100));
+  }
+  if (const Result* longer = Find("LongWordAppend/1048576"); longWord && longer) {
+    const double ratio = longer->milliseconds / longWord->milliseconds;
+    std::fprintf(out, "  LongWordAppend 1 MB/100 KB = %.1fx (at most 12x: %s)\n", ratio,
+                 Verdict(ratio <= 12));
+  }
+  if (const Result* keystroke = Find("FieldKeystroke/102400")) {
+    std::fprintf(out, "  FieldKeystroke at 100 KB = %.1f ms (under 50 ms: %s)\n",
+                 keystroke->milliseconds, Verdict(keystroke->milliseconds < 50));
+  }
   if (const Result* batch = Find("BatchRun/100000")) {
     std::fprintf(out, "  batch of 100,000 rows = %.0f ms (under 1000 ms: %s)\n",
                  batch->milliseconds, Verdict(batch->milliseconds < 1000));
