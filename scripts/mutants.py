@@ -79,8 +79,9 @@ def matching_paren(code, open_at):
     return None
 
 
-def line_mutations(code, previous_code):
-    """(operator, mutated code) for one line of code."""
+def line_mutations(code, previous_code, in_header):
+    """(operator, mutated code) for one line of code. Statements are deleted only in source
+    files: in headers the candidates are declarations, which would not build."""
     swaps = {"==": "!=", "!=": "==", "<=": "<", ">=": ">", "&&": "||", "||": "&&"}
     yield from replacements(code, r"==|!=|(?<=\s)<=(?=\s)|(?<=\s)>=(?=\s)",
                             lambda m: swaps[m.group()], "flip comparison")
@@ -90,8 +91,10 @@ def line_mutations(code, previous_code):
     yield from replacements(code, r"(?<=\s)[-+](?=\s)", lambda m: "+" if m.group() == "-" else "-",
                             "swap + and -")
     yield from replacements(code, r"(?<=\s)/(?=\s)", lambda m: "*", "divide to multiply")
-    yield from replacements(code, r"(?<![\w.])\d+(?![\w.'])",
-                            lambda m: str(int(m.group()) + 1) if m.group() != "1" else "0",
+    # A mistyped leading digit: 0 becomes 1, 1 becomes 2, ..., 9 becomes 1.
+    pure_virtual = r"(?<!\)\s=\s)"
+    yield from replacements(code, pure_virtual + r"(?<![\w.])\d+(?![\w.'])",
+                            lambda m: str(int(m.group()[0]) % 9 + 1) + m.group()[1:],
                             "change integer")
     yield from replacements(code, r"\btrue\b|\bfalse\b",
                             lambda m: "false" if m.group() == "true" else "true", "flip boolean")
@@ -114,7 +117,7 @@ def line_mutations(code, previous_code):
     if returned and returned.group(1) not in ("true", "false", "{}"):
         yield "replace return value", code.replace(returned.group(0), "return {};")
     starts_statement = previous_code.rstrip().endswith((";", "{", "}", ":")) or not previous_code
-    if (stripped.endswith(";") and starts_statement and STATEMENT_START.match(stripped)
+    if (not in_header and stripped.endswith(";") and starts_statement and STATEMENT_START.match(stripped)
             and not NOT_A_CALL.match(stripped) and stripped.count("(") == stripped.count(")")):
         yield "delete statement", code[:len(code) - len(code.lstrip())]
     for match in outside_strings(code, r"\b(\w+::\w+|\w+)(, )(\w+::\w+|\w+)\b(?=,|\s*\}|$)"):
@@ -135,7 +138,7 @@ def file_mutants(path, lines):
         if not code.strip() or code.lstrip().startswith("#"):
             continue
         rest = line.rstrip("\n")[len(code):]
-        for operator, mutated in line_mutations(code, previous):
+        for operator, mutated in line_mutations(code, previous, path.endswith(".h")):
             if mutated != code:
                 mutants.append(Mutant(path, number, [line], [mutated + rest + "\n"], operator))
         if number + 1 < len(lines) and TABLE_ROW.match(code) and TABLE_ROW.match(
