@@ -288,8 +288,7 @@ def main():
             print(mutant.describe())
         return
 
-    equivalents = read_equivalents()
-    counts = {"killed": 0, "survived": 0, "build failed": 0, "equivalent": 0}
+    counts = {"killed": 0, "survived": 0, "build failed": 0}
     survivors = []
     try:
         for number, mutant in enumerate(sample, 1):
@@ -297,8 +296,6 @@ def main():
                 built = run(["cmake", "--build", str(build), "--target"] + targets,
                             timeout=600).returncode == 0
                 outcome = run_tests(runs, args.time_limit) if built else "build failed"
-            if outcome == "survived" and mutant.key() in equivalents:
-                outcome = "equivalent"
             counts[outcome.split(" (")[0]] += 1
             if outcome == "survived":
                 survivors.append(mutant)
@@ -307,11 +304,16 @@ def main():
         print("mutants: interrupted")
         sys.exit(130)
 
+    # Read at the end, so that the list can be completed while the mutants run.
+    equivalents = read_equivalents()
+    counts["equivalent"] = sum(mutant.key() in equivalents for mutant in survivors)
+    counts["survived"] -= counts["equivalent"]
     judged = counts["killed"] + counts["survived"]
-    print("\nSurvivors (add to tests/equivalent-mutants.txt only when they cannot change "
-          "behaviour, as path<TAB>original<TAB>mutated<TAB>reason):")
+    print("\nSurvivors not listed as equivalent (list one in tests/equivalent-mutants.txt only "
+          "when it cannot change behaviour, as path<TAB>original<TAB>mutated<TAB>reason):")
     for mutant in survivors:
-        print("  " + "\t".join(mutant.key()))
+        if mutant.key() not in equivalents:
+            print("  " + "\t".join(mutant.key()))
     print(f"\nkilled {counts['killed']}, survived {counts['survived']}, equivalent "
           f"{counts['equivalent']}, build failed {counts['build failed']}")
     print(f"score: {counts['killed']}/{judged} = "
