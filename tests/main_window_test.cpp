@@ -48,6 +48,7 @@ void ExpectLikeTheTable(const QWidget* control, const QStringList& row, int text
   }
   EXPECT_EQ(Text(control), row[textColumn]) << row[0];
   EXPECT_FALSE(Text(control).contains('&')) << row[0];  // no caption has an access key
+  EXPECT_EQ(control->toolTip(), row[8]) << row[0];
 }
 
 TEST_F(WindowsTest, BothWindowsFollowTheLayoutTableAndResetWritesItsTexts) {
@@ -89,21 +90,24 @@ TEST_F(WindowsTest, OpensOnPlatemailWithNoPieceChosenAndTheFocusInTheFirstBox) {
   EXPECT_EQ(QApplication::focusWidget(), Control("txtid"));
 }
 
-// Also when the chosen option button was last chosen by Reset rather than by the user.
 TEST_F(WindowsTest, TabVisitsTheControlsInTabIndexOrder) {
   const QStringList expected = {"txtid",    "txtdef",   "txtname",     "txtweight", "txtarmour",
                                 "txtdesc",  "txtcolor", "cmdexit",     "cmdreset",  "cmdgo",
                                 "cbo2",     "optplate", "txtstr",      "txtdex",    "txtint",
                                 "txtminhp", "txtmaxhp", "cmdwholeset", "txtid"};
-  Click("optring");
-  Click("cmdreset");
-  Control("txtid")->setFocus();
-  QStringList visited = {QApplication::focusWidget()->objectName()};
-  while (visited.size() < expected.size()) {
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    visited.append(QApplication::focusWidget()->objectName());
+  for (const bool afterReset : {false, true}) {
+    if (afterReset) {  // which chose the option button rather than the user
+      Click("optring");
+      Click("cmdreset");
+    }
+    Control("txtid")->setFocus();
+    QStringList visited = {QApplication::focusWidget()->objectName()};
+    while (visited.size() < expected.size()) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      visited.append(QApplication::focusWidget()->objectName());
+    }
+    EXPECT_EQ(visited, expected);
   }
-  EXPECT_EQ(visited, expected);
 }
 
 TEST_F(WindowsTest, KeysPressOnlyTheFocusedButtonAndTypingNeverMakesAnEntryOrALineBreak) {
