@@ -1,3 +1,4 @@
+#include <QAbstractItemView>
 #include <QAbstractTextDocumentLayout>
 #include <QAccessible>
 #include <QApplication>
@@ -160,6 +161,13 @@ TEST_F(WindowsTest, EveryControlHasItsOwnAccessibleName) {
     }
     EXPECT_EQ(names.size(), window == &form1 ? 30u : 1u);
   }
+  // A list is heard as an editable drop-down list whose value is the text in its field.
+  QAccessibleInterface* list = QAccessible::queryAccessibleInterface(Control("cbo3"));
+  EXPECT_EQ(list->role(), QAccessible::ComboBox);
+  EXPECT_TRUE(list->state().editable);
+  EXPECT_EQ(list->text(QAccessible::Value), "Tunic");
+  list->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
+  EXPECT_TRUE(Control<QComboBox>("cbo3")->view()->isVisible());
 }
 
 // The script box wraps long lines, shows no scroll bars, however long the script, and takes
@@ -176,6 +184,9 @@ TEST_F(WindowsTest, TheScriptBoxWrapsHasNoScrollBarsAndIsEditable) {
   ScriptWindow()->ClearScriptText();
   QTest::keyClicks(box, "mine");
   Click("cmdgo");
+  EXPECT_TRUE(Script().starts_with("mine// Designed By"));
+  QTest::keyClicks(box, "!");
+  box->undo();  // the user's own typing, not the generated text
   EXPECT_TRUE(Script().starts_with("mine// Designed By"));
 }
 // The width the style leaves for a control's text.
