@@ -50,6 +50,10 @@ void ExpectLikeTheTable(const QWidget* control, const QStringList& row, int text
   EXPECT_EQ(Text(control), row[textColumn]) << row[0];
   EXPECT_FALSE(Text(control).contains('&')) << row[0];  // no caption has an access key
   EXPECT_EQ(control->toolTip(), row[8]) << row[0];
+  EXPECT_EQ(
+      QAccessible::queryAccessibleInterface(const_cast<QWidget*>(control))->text(QAccessible::Name),
+      row[9])
+      << row[0];
 }
 
 TEST_F(WindowsTest, BothWindowsFollowTheLayoutTableAndResetWritesItsTexts) {
