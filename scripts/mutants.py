@@ -256,6 +256,9 @@ def main():
     parser.add_argument("--work-dir", type=Path, default=ROOT / "build" / "mutants",
                         help="where the copy of the tree and its build go")
     parser.add_argument("--list", action="store_true", help="only list the sampled mutants")
+    parser.add_argument("--mutants", type=Path,
+                        help="run only the mutants in this file (as the survivors are listed, "
+                             "path<TAB>original<TAB>mutated) instead of a sample")
     args = parser.parse_args()
     work, build = args.work_dir.resolve() / "src", args.work_dir.resolve() / "build"
     for stop in (signal.SIGINT, signal.SIGTERM, signal.SIGHUP):
@@ -278,11 +281,14 @@ def main():
     candidates = []
     for path in sources_under_test(work, build, targets):
         candidates += file_mutants(path, (work / path).read_text().splitlines(keepends=True))
-    rng = random.Random(args.seed)
-    sample = sorted(rng.sample(candidates, min(args.sample, len(candidates))),
-                    key=lambda m: (m.path, m.line))
+    if args.mutants:
+        wanted = {tuple(line.split("\t")[:3]) for line in args.mutants.read_text().splitlines()}
+        sample = [mutant for mutant in candidates if mutant.key() in wanted]
+    else:
+        sample = random.Random(args.seed).sample(candidates, min(args.sample, len(candidates)))
+    sample.sort(key=lambda m: (m.path, m.line))
     print(f"mutants: {len(sample)} of {len(candidates)} in {len(set(m.path for m in candidates))}"
-          f" files, seed {args.seed}; tests: {', '.join(targets)}")
+          f" files, {args.mutants or f'seed {args.seed}'}; tests: {', '.join(targets)}")
     if args.list:
         for mutant in sample:
             print(mutant.describe())
@@ -314,6 +320,8 @@ def main():
     for mutant in survivors:
         if mutant.key() not in equivalents:
             print("  " + "\t".join(mutant.key()))
+    (args.work_dir / "survivors.txt").write_text(
+        "".join("\t".join(mutant.key()) + "\n" for mutant in survivors))
     print(f"\nkilled {counts['killed']}, survived {counts['survived']}, equivalent "
           f"{counts['equivalent']}, build failed {counts['build failed']}")
     print(f"score: {counts['killed']}/{judged} = "
