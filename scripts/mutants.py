@@ -79,8 +79,9 @@ def matching_paren(code, open_at):
     return None
 
 
-def line_mutations(code, previous_code):
-    """(operator, mutated code) for one line of code."""
+def line_mutations(code, previous_code, in_header):
+    """(operator, mutated code) for one line of code. Statements are deleted only in source
+    files: in headers the candidates are declarations, which would not build."""
     swaps = {"==": "!=", "!=": "==", "<=": "<", ">=": ">", "&&": "||", "||": "&&"}
     yield from replacements(code, r"==|!=|(?<=\s)<=(?=\s)|(?<=\s)>=(?=\s)",
                             lambda m: swaps[m.group()], "flip comparison")
@@ -90,8 +91,10 @@ def line_mutations(code, previous_code):
     yield from replacements(code, r"(?<=\s)[-+](?=\s)", lambda m: "+" if m.group() == "-" else "-",
                             "swap + and -")
     yield from replacements(code, r"(?<=\s)/(?=\s)", lambda m: "*", "divide to multiply")
-    yield from replacements(code, r"(?<![\w.])\d+(?![\w.'])",
-                            lambda m: str(int(m.group()) + 1) if m.group() != "1" else "0",
+    # A mistyped leading digit: 0 becomes 1, 1 becomes 2, ..., 9 becomes 1.
+    pure_virtual = r"(?<!\)\s=\s)"
+    yield from replacements(code, pure_virtual + r"(?<![\w.])\d+(?![\w.'])",
+                            lambda m: str(int(m.group()[0]) % 9 + 1) + m.group()[1:],
                             "change integer")
     yield from replacements(code, r"\btrue\b|\bfalse\b",
                             lambda m: "false" if m.group() == "true" else "true", "flip boolean")
@@ -114,7 +117,7 @@ def line_mutations(code, previous_code):
     if returned and returned.group(1) not in ("true", "false", "{}"):
         yield "replace return value", code.replace(returned.group(0), "return {};")
     starts_statement = previous_code.rstrip().endswith((";", "{", "}", ":")) or not previous_code
-    if (stripped.endswith(";") and starts_statement and STATEMENT_START.match(stripped)
+    if (not in_header and stripped.endswith(";") and starts_statement and STATEMENT_START.match(stripped)
             and not NOT_A_CALL.match(stripped) and stripped.count("(") == stripped.count(")")):
         yield "delete statement", code[:len(code) - len(code.lstrip())]
     for match in outside_strings(code, r"\b(\w+::\w+|\w+)(, )(\w+::\w+|\w+)\b(?=,|\s*\}|$)"):
@@ -135,7 +138,7 @@ def file_mutants(path, lines):
         if not code.strip() or code.lstrip().startswith("#"):
             continue
         rest = line.rstrip("\n")[len(code):]
-        for operator, mutated in line_mutations(code, previous):
+        for operator, mutated in line_mutations(code, previous, path.endswith(".h")):
             if mutated != code:
                 mutants.append(Mutant(path, number, [line], [mutated + rest + "\n"], operator))
         if number + 1 < len(lines) and TABLE_ROW.match(code) and TABLE_ROW.match(
@@ -253,6 +256,9 @@ def main():
     parser.add_argument("--work-dir", type=Path, default=ROOT / "build" / "mutants",
                         help="where the copy of the tree and its build go")
     parser.add_argument("--list", action="store_true", help="only list the sampled mutants")
+    parser.add_argument("--mutants", type=Path,
+                        help="run only the mutants in this file (as the survivors are listed, "
+                             "path<TAB>original<TAB>mutated) instead of a sample")
     args = parser.parse_args()
     work, build = args.work_dir.resolve() / "src", args.work_dir.resolve() / "build"
     for stop in (signal.SIGINT, signal.SIGTERM, signal.SIGHUP):
@@ -275,18 +281,20 @@ def main():
     candidates = []
     for path in sources_under_test(work, build, targets):
         candidates += file_mutants(path, (work / path).read_text().splitlines(keepends=True))
-    rng = random.Random(args.seed)
-    sample = sorted(rng.sample(candidates, min(args.sample, len(candidates))),
-                    key=lambda m: (m.path, m.line))
+    if args.mutants:
+        wanted = {tuple(line.split("\t")[:3]) for line in args.mutants.read_text().splitlines()}
+        sample = [mutant for mutant in candidates if mutant.key() in wanted]
+    else:
+        sample = random.Random(args.seed).sample(candidates, min(args.sample, len(candidates)))
+    sample.sort(key=lambda m: (m.path, m.line))
     print(f"mutants: {len(sample)} of {len(candidates)} in {len(set(m.path for m in candidates))}"
-          f" files, seed {args.seed}; tests: {', '.join(targets)}")
+          f" files, {args.mutants or f'seed {args.seed}'}; tests: {', '.join(targets)}")
     if args.list:
         for mutant in sample:
             print(mutant.describe())
         return
 
-    equivalents = read_equivalents()
-    counts = {"killed": 0, "survived": 0, "build failed": 0, "equivalent": 0}
+    counts = {"killed": 0, "survived": 0, "build failed": 0}
     survivors = []
     try:
         for number, mutant in enumerate(sample, 1):
@@ -294,8 +302,6 @@ def main():
                 built = run(["cmake", "--build", str(build), "--target"] + targets,
                             timeout=600).returncode == 0
                 outcome = run_tests(runs, args.time_limit) if built else "build failed"
-            if outcome == "survived" and mutant.key() in equivalents:
-                outcome = "equivalent"
             counts[outcome.split(" (")[0]] += 1
             if outcome == "survived":
                 survivors.append(mutant)
@@ -304,11 +310,18 @@ def main():
         print("mutants: interrupted")
         sys.exit(130)
 
+    # Read at the end, so that the list can be completed while the mutants run.
+    equivalents = read_equivalents()
+    counts["equivalent"] = sum(mutant.key() in equivalents for mutant in survivors)
+    counts["survived"] -= counts["equivalent"]
     judged = counts["killed"] + counts["survived"]
-    print("\nSurvivors (add to tests/equivalent-mutants.txt only when they cannot change "
-          "behaviour, as path<TAB>original<TAB>mutated<TAB>reason):")
+    print("\nSurvivors not listed as equivalent (list one in tests/equivalent-mutants.txt only "
+          "when it cannot change behaviour, as path<TAB>original<TAB>mutated<TAB>reason):")
     for mutant in survivors:
-        print("  " + "\t".join(mutant.key()))
+        if mutant.key() not in equivalents:
+            print("  " + "\t".join(mutant.key()))
+    (args.work_dir / "survivors.txt").write_text(
+        "".join("\t".join(mutant.key()) + "\n" for mutant in survivors))
     print(f"\nkilled {counts['killed']}, survived {counts['survived']}, equivalent "
           f"{counts['equivalent']}, build failed {counts['build failed']}")
     print(f"score: {counts['killed']}/{judged} = "

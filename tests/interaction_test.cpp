@@ -131,6 +131,9 @@ TEST_F(InteractionTest, AppendingMatchesRewritingTheWholeText) {
 }
 
 TEST_F(InteractionTest, TheFirstGenerationMakesTheOneScriptWindowAndClosingItDiscardsIt) {
+  EXPECT_EQ(CallsDuring([&] { Click("cmdwholeset"); }), OperationsOfClicks().at("cmdwholeset"));
+  ScriptWindow()->close();
+  QTest::qWait(0);
   for (const char* button : {"cmdgo", "cmdwholeset"}) {
     EXPECT_EQ(TopLevelWindows(), QStringList{"Form1"});
     Click(button);

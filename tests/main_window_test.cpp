@@ -1,3 +1,4 @@
+#include <QAbstractItemView>
 #include <QAbstractTextDocumentLayout>
 #include <QAccessible>
 #include <QApplication>
@@ -48,6 +49,11 @@ void ExpectLikeTheTable(const QWidget* control, const QStringList& row, int text
   }
   EXPECT_EQ(Text(control), row[textColumn]) << row[0];
   EXPECT_FALSE(Text(control).contains('&')) << row[0];  // no caption has an access key
+  EXPECT_EQ(control->toolTip(), row[8]) << row[0];
+  EXPECT_EQ(
+      QAccessible::queryAccessibleInterface(const_cast<QWidget*>(control))->text(QAccessible::Name),
+      row[9])
+      << row[0];
 }
 
 TEST_F(WindowsTest, BothWindowsFollowTheLayoutTableAndResetWritesItsTexts) {
@@ -89,21 +95,27 @@ TEST_F(WindowsTest, OpensOnPlatemailWithNoPieceChosenAndTheFocusInTheFirstBox) {
   EXPECT_EQ(QApplication::focusWidget(), Control("txtid"));
 }
 
-// Also when the chosen option button was last chosen by Reset rather than by the user.
+// At start, after a Reset (which chose the option button rather than the user) and with
+// another material chosen: the visible list and the chosen option button take their places.
 TEST_F(WindowsTest, TabVisitsTheControlsInTabIndexOrder) {
-  const QStringList expected = {"txtid",    "txtdef",   "txtname",     "txtweight", "txtarmour",
-                                "txtdesc",  "txtcolor", "cmdexit",     "cmdreset",  "cmdgo",
-                                "cbo2",     "optplate", "txtstr",      "txtdex",    "txtint",
-                                "txtminhp", "txtmaxhp", "cmdwholeset", "txtid"};
-  Click("optring");
-  Click("cmdreset");
-  Control("txtid")->setFocus();
-  QStringList visited = {QApplication::focusWidget()->objectName()};
-  while (visited.size() < expected.size()) {
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    visited.append(QApplication::focusWidget()->objectName());
+  QStringList expected = {"txtid",    "txtdef",   "txtname",     "txtweight", "txtarmour",
+                          "txtdesc",  "txtcolor", "cmdexit",     "cmdreset",  "cmdgo",
+                          "cbo2",     "optplate", "txtstr",      "txtdex",    "txtint",
+                          "txtminhp", "txtmaxhp", "cmdwholeset", "txtid"};
+  for (const QStringList& clicks : {QStringList{}, {"optring", "cmdreset"}, {"optleather"}}) {
+    for (const QString& click : clicks) Click(click);
+    if (clicks.contains("optleather")) {
+      expected[10] = "cbo4";
+      expected[11] = "optleather";
+    }
+    Control("txtid")->setFocus();
+    QStringList visited = {QApplication::focusWidget()->objectName()};
+    while (visited.size() < expected.size()) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      visited.append(QApplication::focusWidget()->objectName());
+    }
+    EXPECT_EQ(visited, expected);
   }
-  EXPECT_EQ(visited, expected);
 }
 
 TEST_F(WindowsTest, KeysPressOnlyTheFocusedButtonAndTypingNeverMakesAnEntryOrALineBreak) {
@@ -156,6 +168,13 @@ TEST_F(WindowsTest, EveryControlHasItsOwnAccessibleName) {
     }
     EXPECT_EQ(names.size(), window == &form1 ? 30u : 1u);
   }
+  // A list is heard as an editable drop-down list whose value is the text in its field.
+  QAccessibleInterface* list = QAccessible::queryAccessibleInterface(Control("cbo3"));
+  EXPECT_EQ(list->role(), QAccessible::ComboBox);
+  EXPECT_TRUE(list->state().editable);
+  EXPECT_EQ(list->text(QAccessible::Value), "Tunic");
+  list->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_TRUE(Control<QComboBox>("cbo3")->view()->isVisible());
 }
 
 // The script box wraps long lines, shows no scroll bars, however long the script, and takes
@@ -172,6 +191,9 @@ TEST_F(WindowsTest, TheScriptBoxWrapsHasNoScrollBarsAndIsEditable) {
   ScriptWindow()->ClearScriptText();
   QTest::keyClicks(box, "mine");
   Click("cmdgo");
+  EXPECT_TRUE(Script().starts_with("mine// Designed By"));
+  QTest::keyClicks(box, "!");
+  box->undo();  // the user's own typing, not the generated text
   EXPECT_TRUE(Script().starts_with("mine// Designed By"));
 }
 // The width the style leaves for a control's text.

@@ -38,8 +38,8 @@ void PieceListAccessible::doAction(const QString& action) {
 }
 
 void PieceListAccessible::Install() {
-  static const bool installed = (QAccessible::installFactory(PieceListInterface), true);
-  Q_UNUSED(installed);
+  [[maybe_unused]] static const bool installed =
+      (QAccessible::installFactory(PieceListInterface), true);
 }
 
 }  // namespace armoursmith
