@@ -74,6 +74,7 @@ TEST(BatchRun, ColumnsCellsSetsProblemsAndTheProblemCap) {
       {"hard_leather_set", "golden/startup_hard_leather_set.txt"},
       {"problems", "batch/run/problems.txt"},
       {"header_problems", "batch/run/header_problems.txt"},
+      {"header_without_piece", "batch/run/header_without_piece.txt"},
       {"unreadable_header", "batch/run/unreadable_header.txt"},
       {"empty", "batch/run/empty.txt"},
       {"mark_only", "batch/run/mark_only.txt"},
