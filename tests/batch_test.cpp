@@ -51,7 +51,7 @@ std::string Transcript(const std::string& table) {
   for (const char byte : table) bytewiseReader.Feed({&byte, 1});
   wholeReader.Finish();
   bytewiseReader.Finish();
-  const std::string text = whole.End();
+  std::string text = whole.End();
   EXPECT_EQ(text, bytewise.End());
   return text;
 }
