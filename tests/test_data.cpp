@@ -6,9 +6,8 @@
 #include <sstream>
 
 namespace armoursmith::testing {
-namespace {
 
-std::string ReadFile(const std::string& path) {
+std::string ReadTestFile(const std::string& path) {
   std::ifstream file(std::string(ARMOURSMITH_TEST_DATA) + "/" + path, std::ios::binary);
   EXPECT_TRUE(file) << "cannot read " << path;
   std::ostringstream bytes;
@@ -16,13 +15,11 @@ std::string ReadFile(const std::string& path) {
   return bytes.str();
 }
 
-}  // namespace
-
-std::string ReadGolden(const std::string& name) { return ReadFile("golden/" + name); }
+std::string ReadGolden(const std::string& name) { return ReadTestFile("golden/" + name); }
 
 std::vector<QStringList> ReadTable(const std::string& name) {
   std::vector<QStringList> rows;
-  for (const QString& line : QString::fromStdString(ReadFile("tables/" + name)).split('\n')) {
+  for (const QString& line : QString::fromStdString(ReadTestFile("tables/" + name)).split('\n')) {
     if (!line.isEmpty() && !line.startsWith('#')) rows.push_back(line.split('\t'));
   }
   return rows;

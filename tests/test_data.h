@@ -8,6 +8,9 @@ namespace armoursmith::testing {
 
 // The expected data kept beside the tests, read from the source tree.
 
+// A file beside the tests, byte for byte.
+std::string ReadTestFile(const std::string& path);
+
 // A golden script from golden/, byte for byte (UTF-8, CR LF).
 std::string ReadGolden(const std::string& name);
 
