@@ -156,25 +156,31 @@ def run(command, timeout=None, **kwargs):
 
 
 def test_runs(build):
-    """The test programs to build and how to run them, from the build's test list: each
-    program once per environment, whole (fail fast) or with its filter when run just once."""
+    """The programs to build and how to run the tests, from the build's test list. A test
+    program runs once per environment, whole (failing fast) or with its filter when it is run
+    just once; a script runs as listed when it is given a program of the build. Tests that take
+    only the build directory (the package check) are left out: they test the packaging."""
     listing = json.loads(run(["ctest", "--show-only=json-v1"], cwd=build,
                              stderr=subprocess.DEVNULL).stdout)
-    groups = {}
+    groups, scripts, programs = {}, [], set()
     for test in listing["tests"]:
         command = test.get("command") or []
-        if not command or not command[0].startswith(str(build)):
-            continue  # scripts check the package and the installed program, not the sources
+        built = [c for c in command if c.startswith(str(build) + "/") and not Path(c).is_dir()]
+        if not built:
+            continue
+        programs.add(Path(built[0]).name)
         environment = next((p["value"] for p in test.get("properties", [])
                             if p["name"] == "ENVIRONMENT"), [])
-        groups.setdefault((command[0], tuple(environment)), []).append(command)
-    runs = []
-    for (program, environment), commands in groups.items():
-        command = [program] if len(commands) > 1 else commands[0]
         env = dict(os.environ, **dict(e.split("=", 1) for e in environment))
+        if command[0] == built[0]:
+            groups.setdefault((command[0], tuple(environment)), (env, []))[1].append(command)
+        else:
+            scripts.append((command, env))
+    runs = []
+    for (program, _), (env, commands) in groups.items():
+        command = [program] if len(commands) > 1 else commands[0]
         runs.append((command + ["--gtest_fail_fast", "--gtest_brief=1"], env))
-    targets = sorted({Path(program).name for program, _ in groups})
-    return targets, runs
+    return sorted(programs), runs + scripts
 
 
 def sources_under_test(work, build, targets):
@@ -215,6 +221,8 @@ def copy_tree(work):
         if source.is_file() and (not copy.exists() or copy.read_bytes() != source.read_bytes()):
             copy.parent.mkdir(parents=True, exist_ok=True)
             copy.write_bytes(source.read_bytes())
+        if source.is_file():
+            copy.chmod(source.stat().st_mode)  # scripts that the tests run stay executable
 
 
 class Mutation:
@@ -275,6 +283,8 @@ def main():
             run(["cmake", "--build", str(build), "--target", "tests/all"]).returncode != 0):
         sys.exit("mutants: the unchanged sources do not build")
     targets, runs = test_runs(build)
+    if run(["cmake", "--build", str(build), "--target"] + targets).returncode != 0:
+        sys.exit("mutants: the programs that the tests run do not build")
     if run_tests(runs, 300) != "survived":
         sys.exit("mutants: the tests fail on the unchanged sources")
 
