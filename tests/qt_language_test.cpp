@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "qt_translations.h"
+#include "test_data.h"
 #include "windows_fixture.h"
 
 namespace armoursmith {
@@ -46,12 +47,7 @@ TEST_F(QtLanguageTest, GermanDesktopGetsGermanMenusAndTheSameScript) {
   EXPECT_EQ(Control<QLineEdit>("txtweight")->text(), "Weight");
   Pick("cbo2", 1);
   Click("cmdgo");
-  EXPECT_EQ(Script(),
-            "// Designed By: Admin Pimlet :)\r\n[ITEMDEF Itemdef]\r\nDEFNAME=Defname\r\n"
-            "NAME=Name\r\nID=i_platemail_chest\r\nTYPE=T_ARMOR\r\nWEIGHT=Weight\r\n"
-            "ARMOR=Armour\r\nREQSTR=StrReq\r\nREQDEX=DexReq\r\nREQINT=IntReq\r\n"
-            "CATEGORY=Pimlet's Creations\r\nSUBSECTION=Name\r\nDESCRIPTION=Description\r\n\r\n"
-            "ON=@Create\r\nCOLOR=Color\r\n{Hp Out of HP}\r\n");
+  EXPECT_EQ(Script(), testing::ReadGolden("startup_platemail_tunic.txt"));
   EXPECT_EQ(ScriptWindow()->windowTitle(), "Form2");
 }
 

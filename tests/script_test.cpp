@@ -1,7 +1,6 @@
 // What the two generating buttons write, against golden scripts and tables written by hand.
 #include <QComboBox>
 #include <QLineEdit>
-#include <array>
 
 #include "test_data.h"
 #include "windows_fixture.h"
@@ -11,27 +10,6 @@ namespace {
 
 using testing::ReadGolden;
 using testing::ReadTable;
-
-// The field boxes in the order of the unusual texts below.
-const QStringList kBoxes = {"txtid",  "txtdef", "txtname", "txtweight", "txtarmour", "txtstr",
-                            "txtdex", "txtint", "txtdesc", "txtcolor",  "txtminhp",  "txtmaxhp"};
-// Spaces, brackets, equals signs, braces, empty texts, non-ASCII, an emoji, a no-break space.
-const QStringList kUnusualTexts = {
-    " a]b ", "d=e", "N\u00e4me {x}", "",      "1\u00a02", "\U0001F6E1",
-    "=",     "  ",  "[d] = {e}",     "[0x1]", "",         "}"};
-
-// Each material's golden set and the list with its "Whole Set" position.
-struct WholeSet {
-  const char* golden;
-  const char* choice;
-};
-constexpr std::array<WholeSet, 5> kWholeSets = {{
-    {"platemail_set.txt", "cbo2=6"},
-    {"ringmail_set.txt", "cbo1=4"},
-    {"chainmail_set.txt", "cbo3=3"},
-    {"leather_set.txt", "cbo4=6"},
-    {"hard_leather_set.txt", "cbo5=5"},
-}};
 
 class ScriptTest : public testing::WindowsTest {
  protected:
@@ -46,15 +24,15 @@ class ScriptTest : public testing::WindowsTest {
 TEST_F(ScriptTest, ClicksWriteTheGoldenScriptsWithStartUpAndUnusualTexts) {
   for (const std::string texts : {"startup_", "unusual_"}) {
     if (texts == "unusual_") {
-      for (qsizetype i = 0; i < kBoxes.size(); ++i) {
-        Control<QLineEdit>(kBoxes[i])->setText(kUnusualTexts[i]);
+      for (const QStringList& row : ReadTable("unusual_texts.tsv")) {
+        Control<QLineEdit>(row[0])->setText(row[1]);
       }
     }
     ChooseOnly("cbo2=1");
     EXPECT_EQ(ScriptOfClick("cmdgo"), ReadGolden(texts + "platemail_tunic.txt"));
-    for (const WholeSet& set : kWholeSets) {
-      ChooseOnly(set.choice);
-      EXPECT_EQ(ScriptOfClick("cmdwholeset"), ReadGolden(texts + set.golden)) << set.golden;
+    for (const QStringList& set : ReadTable("whole_sets.tsv")) {
+      ChooseOnly(set[1]);
+      EXPECT_EQ(ScriptOfClick("cmdwholeset"), ReadGolden(texts + set[0].toStdString())) << set[0];
       EXPECT_TRUE(ScriptWindowShown());
     }
   }
@@ -75,14 +53,13 @@ std::vector<std::string> Writes(const std::string& script) {
 }
 
 TEST_F(ScriptTest, AFailedWriteInAWholeSetKeepsExactlyTheWritesBeforeIt) {
-  for (const WholeSet& set : kWholeSets) {
-    ChooseOnly(set.choice);
-    const std::vector<std::string> writes =
-        Writes(ReadGolden("startup_" + std::string(set.golden)));
+  for (const QStringList& set : ReadTable("whole_sets.tsv")) {
+    ChooseOnly(set[1]);
+    const std::vector<std::string> writes = Writes(ReadGolden("startup_" + set[0].toStdString()));
     std::string kept;
     for (std::size_t k = 1; k <= writes.size(); ++k) {
       FailAt("txtscript", ControlOperation::AppendText, static_cast<int>(k));
-      ASSERT_EQ(ScriptOfClick("cmdwholeset"), kept) << set.golden << " failing write " << k;
+      ASSERT_EQ(ScriptOfClick("cmdwholeset"), kept) << set[0] << " failing write " << k;
       EXPECT_FALSE(ScriptWindowShown());
       kept += writes[k - 1];
     }
