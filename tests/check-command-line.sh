@@ -41,8 +41,12 @@ for bad in --bogus -x --batch -platform stray; do
     '[ $status -ge 1 ] && [ $status -lt 128 ] && [ ! -s out ] && lines err 1'
 done
 
+# The last set names every other option of Qt's that the program passes on.
+every="-platform offscreen -platformtheme none -plugin none -qwindowicon none -icon none -title T
+  -session s -name n -visual v -stylesheet /dev/null -geometry 300x200 -display :7 -widgetcount
+  -nograb -dograb -testability -platformpluginpath /nonexistent -qmljsdebugger port:0,block=false"
 for options in "-platform offscreen" "--platform offscreen -style fusion -reverse" \
-  "-platform offscreen -qwindowgeometry 300x200+0+0 -qwindowtitle T"; do
+  "-platform offscreen -qwindowgeometry 300x200+0+0 -qwindowtitle T" "$every"; do
   # shellcheck disable=SC2086  # the options are several words
   limit=3 run $options
   check "$options: still running after the time limit" 'ok 124'
