@@ -2,6 +2,7 @@
 // transcript written beside it.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -85,6 +86,23 @@ TEST(BatchRun, ColumnsCellsSetsProblemsAndTheProblemCap) {
     EXPECT_EQ(Transcript<RunTranscript>(testing::ReadTestFile("batch/run/" + name + ".csv")),
               testing::ReadTestFile(expected))
         << name;
+  }
+}
+
+// Each label of a list names its own entry: the row writes the ID line the windows write with
+// that entry chosen.
+TEST(BatchRun, EveryLabelChoosesItsOwnEntry) {
+  const std::map<QString, std::string> materials = {{"cbo1", "Ringmail"},
+                                                    {"cbo2", "Platemail"},
+                                                    {"cbo3", "Chainmail"},
+                                                    {"cbo4", "Leather"},
+                                                    {"cbo5", "Hard Leather"}};
+  for (const QStringList& row : testing::ReadTable("piece_lists.tsv")) {
+    if (row[3] == "-") continue;
+    const std::string label = row[2].toStdString();
+    const std::string output =
+        Transcript<RunTranscript>("Material,Piece\n" + materials.at(row[0]) + "," + label);
+    EXPECT_NE(output.find("\r\n" + row[3].toStdString() + "\r\n"), std::string::npos) << label;
   }
 }
 
