@@ -29,10 +29,11 @@ ok() { [ "$status" -eq "$1" ] && [ ! -s "${2:-/dev/null}" ]; }  # ok STATUS [EMP
 for option in --help -h; do
   run $option
   check "$option" 'ok 0 err'
-  check "$option names the batch mode and an example" "grep -q -- '--batch sets.csv -o' out"
+  check "$option names the batch mode and an example" \
+    "grep -q -- '--batch sets.csv -o' out && grep -q '^Writes item-definition blocks' out"
 done
 run --version
-check "--version" 'ok 0 err && [ "$(cat out)" = "armoursmith 1.0.0" ]'
+check "--version" 'ok 0 err && [ "$(cat out)" = "armoursmith 1.0.0" ] && lines out 1'
 
 for bad in --bogus -x --batch -platform stray; do
   run $bad
