@@ -176,6 +176,10 @@ TEST_F(ScriptOutputTest, LongLinesWrapAsTheToolkitWrapsThem) {
       starts.append(block.layout()->lineAt(i).textStart());
     }
     EXPECT_GT(starts.size(), 3);
+    EXPECT_EQ(block.lineCount(), starts.size());  // the scroll range counts these lines
+    for (int i = 1; i < block.layout()->lineCount(); ++i) {
+      EXPECT_GT(block.layout()->lineAt(i).y(), block.layout()->lineAt(i - 1).y());
+    }
     EXPECT_EQ(starts, expectedStarts) << text.left(20);
     EXPECT_EQ(ScriptWindow()->ScriptText(), text);  // wrapping adds no line break
   }
