@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "field_prompts.h"
 #include "form1_handlers.h"
 #include "piece_catalogue.h"
 #include "piece_list_box.h"
@@ -80,7 +81,7 @@ void Form1::BuildControls() {
     buttons_[Index(layout.button)] = button;
   }
   for (const FieldBoxLayout& layout : kFieldBoxes) {
-    auto* box = new QLineEdit(ToQString(layout.prompt), frames_[Index(layout.frame)]);
+    auto* box = new QLineEdit(ToQString(FieldPrompt(layout.field)), frames_[Index(layout.frame)]);
     Name(box, layout.name, layout.accessibleName);
     box->setToolTip(ToQString(layout.accessibleName));
     box->setMaxLength(std::numeric_limits<int>::max());

@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include "armour_material.h"
-#include "field_prompts.h"
 #include "item_fields.h"
 #include "twips.h"
 
@@ -57,13 +56,12 @@ inline constexpr std::array<ButtonLayout, 4> kButtons = {{
     {Button::Reset, "cmdreset", "Reset", "Reset", {1680, 6240, 1335, 495}, 10},
 }};
 
-// Single-line boxes, all at Left 240 in their frame and 375 high. The prompt text is what a
-// box shows at start; Reset writes `resetText`, which differs only for the armour box.
+// Single-line boxes, all at Left 240 in their frame and 375 high. A box shows its field's
+// prompt (FieldPrompt) at start; Reset writes `resetText`, which differs only for the armour box.
 struct FieldBoxLayout {
   ItemField field;
   std::string_view name;
   Frame frame;
-  std::string_view prompt;
   std::string_view resetText;
   std::string_view accessibleName;
   int top;
@@ -75,30 +73,26 @@ inline constexpr int kFieldBoxLeft = 240;
 inline constexpr int kFieldBoxHeight = 375;
 
 inline constexpr std::array<FieldBoxLayout, kItemFieldCount> kFieldBoxes = {{
-    {ItemField::Id, "txtid", Frame::Mods, "Itemdef", "Itemdef", "Item definition id", 240, 2415, 1},
-    {ItemField::Defname, "txtdef", Frame::Mods, "Defname", "Defname", "Defname", 840, 2415, 2},
-    {ItemField::Name, "txtname", Frame::Mods, "Name", "Name", "Display name", 1440, 2415, 3},
-    {ItemField::Weight, "txtweight", Frame::Mods, "Weight", "Weight", "Weight", 2040, 2415, 4},
-    {ItemField::Armour, "txtarmour", Frame::Mods, "Armour", "Armor", "Armour value", 2640, 2415, 5},
-    {ItemField::StrReq, "txtstr", Frame::ReqStats, "StrReq", "StrReq", "Strength requirement", 360,
-     2175, 24},
-    {ItemField::DexReq, "txtdex", Frame::ReqStats, "DexReq", "DexReq", "Dexterity requirement", 840,
-     2175, 25},
-    {ItemField::IntReq, "txtint", Frame::ReqStats, "IntReq", "IntReq", "Intelligence requirement",
-     1320, 2175, 26},
-    {ItemField::Description, "txtdesc", Frame::Mods, "Description", "Description", "Description",
-     3240, 2415, 6},
-    {ItemField::Color, "txtcolor", Frame::Mods, "Color", "Color", "Colour", 3840, 2415, 7},
-    {ItemField::MinHp, "txtminhp", Frame::Mods, "Hp", "Hp", "Lowest hit points", 4440, 2415, 27},
-    {ItemField::MaxHp, "txtmaxhp", Frame::Mods, "Out of HP", "Out of HP", "Highest hit points",
-     5040, 2415, 28},
+    {ItemField::Id, "txtid", Frame::Mods, "Itemdef", "Item definition id", 240, 2415, 1},
+    {ItemField::Defname, "txtdef", Frame::Mods, "Defname", "Defname", 840, 2415, 2},
+    {ItemField::Name, "txtname", Frame::Mods, "Name", "Display name", 1440, 2415, 3},
+    {ItemField::Weight, "txtweight", Frame::Mods, "Weight", "Weight", 2040, 2415, 4},
+    {ItemField::Armour, "txtarmour", Frame::Mods, "Armor", "Armour value", 2640, 2415, 5},
+    {ItemField::StrReq, "txtstr", Frame::ReqStats, "StrReq", "Strength requirement", 360, 2175, 24},
+    {ItemField::DexReq, "txtdex", Frame::ReqStats, "DexReq", "Dexterity requirement", 840, 2175,
+     25},
+    {ItemField::IntReq, "txtint", Frame::ReqStats, "IntReq", "Intelligence requirement", 1320, 2175,
+     26},
+    {ItemField::Description, "txtdesc", Frame::Mods, "Description", "Description", 3240, 2415, 6},
+    {ItemField::Color, "txtcolor", Frame::Mods, "Color", "Colour", 3840, 2415, 7},
+    {ItemField::MinHp, "txtminhp", Frame::Mods, "Hp", "Lowest hit points", 4440, 2415, 27},
+    {ItemField::MaxHp, "txtmaxhp", Frame::Mods, "Out of HP", "Highest hit points", 5040, 2415, 28},
 }};
 
-// The boxes are listed in ItemField order, so that a field's box is found by its number, and
-// show the prompts that batch tables use as column names.
+// The boxes are listed in ItemField order, so that a field's box is found by its number.
 static_assert([] {
   for (std::size_t i = 0; i < kFieldBoxes.size(); ++i) {
-    if (kFieldBoxes[i].field != kAllItemFields[i] || kFieldBoxes[i].prompt != kFieldPrompts[i]) {
+    if (kFieldBoxes[i].field != kAllItemFields[i]) {
       return false;
     }
   }
