@@ -81,8 +81,14 @@ if [ "$mode" = wayland ]; then
       "$tmp/stderr"
 fi
 
+# Started through a link of another name, the program still names itself armoursmith on the
+# bus; on Wayland it gives the compositor the name of its desktop entry.
+ln -s "$program" "$tmp/linked"
+[ "$mode" = wayland ] && session+=(WAYLAND_DEBUG=client)
 # dbus-run-session gives the program and the check a session bus of their own.
-"${session[@]}" timeout 60 dbus-run-session -- "$here/atspi_check.py" "$program" \
+"${session[@]}" timeout 60 dbus-run-session -- "$here/atspi_check.py" "$tmp/linked" \
   >"$tmp/check.log" 2>&1 || fail "the program in a $mode session" "$tmp/check.log"
+[ "$mode" = x11 ] || grep -q 'set_app_id("armoursmith")' "$tmp/check.log" ||
+  fail "the program gave Weston no app id armoursmith" "$tmp/check.log"
 grep "^atspi:" "$tmp/check.log"
 echo "$mode session: passed"
