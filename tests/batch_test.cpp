@@ -89,8 +89,8 @@ TEST(BatchRun, ColumnsCellsSetsProblemsAndTheProblemCap) {
   }
 }
 
-// Each label of a list names its own entry: the row writes the ID line the windows write with
-// that entry chosen.
+// Each label of a list names its own entry: the row writes the one block, with the ID line,
+// that the windows write with that entry chosen.
 TEST(BatchRun, EveryLabelChoosesItsOwnEntry) {
   const std::map<QString, std::string> materials = {{"cbo1", "Ringmail"},
                                                     {"cbo2", "Platemail"},
@@ -102,7 +102,9 @@ TEST(BatchRun, EveryLabelChoosesItsOwnEntry) {
     const std::string label = row[2].toStdString();
     const std::string output =
         Transcript<RunTranscript>("Material,Piece\n" + materials.at(row[0]) + "," + label);
-    EXPECT_NE(output.find("\r\n" + row[3].toStdString() + "\r\n"), std::string::npos) << label;
+    const std::size_t id = output.find("\r\n" + row[3].toStdString() + "\r\n");
+    EXPECT_NE(id, std::string::npos) << label;
+    EXPECT_EQ(id, output.rfind("\r\nID=")) << label;  // its only ID line: no whole set
   }
 }
 
