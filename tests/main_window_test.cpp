@@ -159,10 +159,17 @@ TEST_F(WindowsTest, EveryControlHasItsOwnAccessibleName) {
     }
     EXPECT_EQ(names.size(), window == &form1 ? 30u : 1u);
   }
+  // The option buttons are read top to bottom, as they stand.
+  QAccessibleInterface* types = QAccessible::queryAccessibleInterface(Control("Frame3"));
+  QStringList options;
+  for (int i = 0; i < types->childCount(); ++i) options << types->child(i)->text(QAccessible::Name);
+  EXPECT_EQ(options,
+            QStringList({"Platemail", "Ringmail", "Chainmail", "Leather", "Hard Leather"}));
   // A list is heard as an editable drop-down list whose value is the text in its field.
   QAccessibleInterface* list = QAccessible::queryAccessibleInterface(Control("cbo3"));
   EXPECT_EQ(list->role(), QAccessible::ComboBox);
   EXPECT_TRUE(list->state().editable);
+  EXPECT_TRUE(list->state().expandable);
   EXPECT_EQ(list->text(QAccessible::Value), "Tunic");
   list->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   EXPECT_TRUE(Control<QComboBox>("cbo3")->view()->isVisible());

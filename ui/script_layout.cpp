@@ -93,13 +93,8 @@ void ScriptLayout::LayOutBlock(QTextBlock block) {
 
   const int lineCount = document->lineCount();
   block.setLineCount(block.isVisible() ? layout->lineCount() : 0);
-  // The scroll range counts lines: tell the view when a block turned out longer or shorter,
-  // but not again from within the view's own reaction to that.
-  if (document->lineCount() != lineCount && !reportingSize_) {
-    reportingSize_ = true;
-    emit documentSizeChanged(documentSize());
-    reportingSize_ = false;
-  }
+  // The scroll range counts lines: tell the view when a block turned out longer or shorter.
+  if (document->lineCount() != lineCount) emit documentSizeChanged(documentSize());
 }
 
 }  // namespace armoursmith

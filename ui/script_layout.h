@@ -26,7 +26,6 @@ class ScriptLayout : public QPlainTextDocumentLayout {
 
   QPointer<const QWidget> viewport_;
   int blockCount_ = 1;  // as the base class last saw it
-  bool reportingSize_ = false;
 };
 
 }  // namespace armoursmith
