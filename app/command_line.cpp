@@ -78,7 +78,6 @@ CommandLine ReadCommandLine(int argc, char* argv[]) {
   std::vector<char*> arguments(argv, argv + argc + 1);
   const QCoreApplication core(count, arguments.data());
   QCoreApplication::setApplicationName(kProgram);
-  QCoreApplication::setApplicationVersion(ARMOURSMITH_VERSION);
 
   QCommandLineParser parser;
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);

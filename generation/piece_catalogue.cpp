@@ -52,16 +52,12 @@ constexpr std::array<PieceEntry, 6> kHardLeather = {{
 
 // The list numbers do not follow the material order: cbo1 is Ringmail, cbo2 Platemail.
 constexpr std::array<MaterialInfo, 5> kCatalogue = {{
-    {ArmourMaterial::Platemail, "optplate", "Platemail", "cbo2", "Platemail Piece", "platemail",
-     kPlatemail},
-    {ArmourMaterial::Ringmail, "optring", "Ringmail", "cbo1", "Ringmail Piece", "ringmail",
-     kRingmail},
-    {ArmourMaterial::Chainmail, "optchain", "Chainmail", "cbo3", "Chainmail Piece", "chainmail",
-     kChainmail},
-    {ArmourMaterial::Leather, "optleather", "Leather", "cbo4", "Leather Armor Piece", "leather",
-     kLeather},
+    {ArmourMaterial::Platemail, "optplate", "Platemail", "cbo2", "Platemail Piece", kPlatemail},
+    {ArmourMaterial::Ringmail, "optring", "Ringmail", "cbo1", "Ringmail Piece", kRingmail},
+    {ArmourMaterial::Chainmail, "optchain", "Chainmail", "cbo3", "Chainmail Piece", kChainmail},
+    {ArmourMaterial::Leather, "optleather", "Leather", "cbo4", "Leather Armor Piece", kLeather},
     {ArmourMaterial::HardLeather, "opthleather", "Hard Leather", "cbo5", "Hard Leather Piece",
-     "studded", kHardLeather},
+     kHardLeather},
 }};
 
 }  // namespace

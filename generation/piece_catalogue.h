@@ -23,7 +23,6 @@ struct MaterialInfo {
   std::string_view caption;
   std::string_view pieceList;
   std::string_view defaultText;
-  std::string_view idWord;
   std::span<const PieceEntry> entries;
 };
 
