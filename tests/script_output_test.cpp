@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
@@ -92,12 +93,13 @@ TEST_F(ScriptOutputTest, NoFieldEverHoldsALineBreakHoweverItArrives) {
   QApplication::sendEvent(form1.FieldBox(ItemField::Name), &caretFirst);
   EXPECT_EQ(form1.FieldBox(ItemField::Name)->text(), "xy");
   form1.FieldBox(ItemField::Defname)->setText(QString(3, u'\u2029'));
-  form1.FieldBox(ItemField::Name)->setText(QString("\U0001F6E1") + QChar(0xDC00) + QChar(0xD800));
+  form1.FieldBox(ItemField::Name)
+      ->setText(QString("\U0001F6E1") + QChar(0xDC00) + QChar(0xDC00) + QChar(0xD800));
   Click("cmdgo");
   const QStringList lines = ScriptWindow()->ScriptText().split("\r\n");
   ASSERT_EQ(lines.size(), 18);  // 17 lines, then nothing after the last line end
   EXPECT_EQ(lines[2], "DEFNAME=");
-  EXPECT_EQ(lines[3], "NAME=\U0001F6E1\uFFFD\uFFFD");
+  EXPECT_EQ(lines[3], "NAME=\U0001F6E1\uFFFD\uFFFD\uFFFD");
   EXPECT_EQ(lines[16], "{x x}");
 }
 
@@ -136,16 +138,40 @@ TEST_F(ScriptOutputTest, TheMainWindowKeepsTheKeyboardOnEveryClick) {
   }
 }
 
+// Scrolled to the end by the keyboard or by dragging the scroll bar, the box shows its last
+// line whole at the bottom, not less than a screenful.
 TEST_F(ScriptOutputTest, TheBoxEndsAtItsLastLine) {
   for (int click = 0; click < 4; ++click) Click("cmdgo");
   ScriptBox* box = ScriptWindow()->TextBox();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(ScriptWindow()));
   EXPECT_EQ(box->textCursor().position(), 0);
-  QTest::keyClick(box, Qt::Key_End, Qt::ControlModifier);
+  QTextCursor end(box->document());
+  end.movePosition(QTextCursor::End);
+  for (const auto& scrollToTheEnd :
+       {std::function([&] { QTest::keyClick(box, Qt::Key_End, Qt::ControlModifier); }),
+        std::function([&] {
+          QTest::keyClick(box, Qt::Key_Home, Qt::ControlModifier);
+          box->verticalScrollBar()->setValue(box->verticalScrollBar()->maximum());
+        })}) {
+    scrollToTheEnd();
+    QCoreApplication::processEvents();
+    const int below = box->viewport()->height() - box->cursorRect(end).bottom();
+    EXPECT_GE(below, 0);
+    EXPECT_LT(below, box->fontMetrics().lineSpacing() * 2);
+  }
+}
+
+// What the screen shows after an edit that wraps a line onto a second one is what drawing the
+// window afresh shows: the lines below have moved down.
+TEST_F(ScriptOutputTest, AnEditThatWrapsALineRedrawsTheLinesBelowIt) {
+  for (int click = 0; click < 2; ++click) Click("cmdgo");
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(ScriptWindow()));
+  QTextCursor name(ScriptWindow()->TextBox()->document()->findBlockByNumber(3));
+  name.movePosition(QTextCursor::EndOfBlock);
+  name.insertText(QString(" name").repeated(30));
   QCoreApplication::processEvents();
-  const int below = box->viewport()->height() - box->cursorRect().bottom();
-  EXPECT_GE(below, 0);
-  EXPECT_LT(below, box->fontMetrics().lineSpacing() * 2);
+  const QImage shown = ScriptWindow()->screen()->grabWindow(ScriptWindow()->winId()).toImage();
+  EXPECT_EQ(shown, ScriptWindow()->grab().toImage().convertToFormat(shown.format()));
 }
 
 // The box breaks lines where the toolkit's own layout of the same text would, at word
