@@ -122,6 +122,7 @@ void Form1::KeepTabOnChosenOption() {
 
 void Form1::SetTabOrder() {
   std::vector<std::pair<int, QWidget*>> order;
+  order.reserve(kButtons.size() + kFieldBoxes.size() + kOptions.size() + kPieceLists.size());
   for (const ButtonLayout& layout : kButtons) {
     order.emplace_back(layout.tabIndex, Button(layout.button));
   }
