@@ -18,7 +18,8 @@ trap '[ -z "$server" ] || kill "$server" 2>/dev/null; rm -rf "$tmp"' EXIT
 
 fail() {
   echo "FAIL: $1" >&2
-  [ -z "${2:-}" ] || sed 's/^/    /' "$2" >&2
+  # Without the Wayland protocol log's lines, which would bury the rest.
+  [ -z "${2:-}" ] || grep -v '^\[ *[0-9.]*\] ' "$2" | sed 's/^/    /' >&2
   exit 1
 }
 
