@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "batch_run.h"
+#include "byte_streams.h"
 #include "output_file.h"
 #include "table_reader.h"
 
@@ -16,7 +17,7 @@ constexpr std::size_t kReadSize = 65536;
 
 // Feeds the table to `run`; gives the reason when it cannot be read.
 std::optional<std::string> ReadTable(const std::string& path, BatchRun& run) {
-  std::FILE* file = path == "-" ? stdin : std::fopen(path.c_str(), "rb");
+  std::FILE* file = path == "-" ? stdin : OpenForReading(path);
   if (!file) return std::strerror(errno);
   TableReader reader(run);
   std::vector<char> buffer(kReadSize);
@@ -39,9 +40,17 @@ std::optional<std::string> WriteStandardOutput(const std::string& text) {
   return std::strerror(errno);
 }
 
+std::optional<std::string> WriteFile(const std::string& path, const std::string& text) {
+  OutputFile file(path);
+  file.Write(text);
+  file.Commit();
+  return file.Failure();
+}
+
 }  // namespace
 
 int RunBatchCommand(const BatchRequest& request) {
+  UseBinaryStandardStreams();
   const std::string tableName = request.table == "-" ? "<stdin>" : request.table;
   BatchRun run;
   if (const auto reason = ReadTable(request.table, run)) {
@@ -58,7 +67,7 @@ int RunBatchCommand(const BatchRequest& request) {
 
   const bool toStandardOutput = request.output == "-";
   const auto reason = toStandardOutput ? WriteStandardOutput(run.Output())
-                                       : WriteWholeFile(request.output, run.Output());
+                                       : WriteFile(request.output, run.Output());
   if (reason) {
     std::fprintf(stderr, "%s: cannot be written: %s\n",
                  toStandardOutput ? "<stdout>" : request.output.c_str(), reason->c_str());
