@@ -7,7 +7,7 @@
 
 #include "batch_run.h"
 #include "table_reader.h"
-#include "test_data.h"
+#include "test_files.h"
 
 namespace armoursmith::batch {
 namespace {
@@ -81,17 +81,17 @@ TEST(BatchRun, ColumnsCellsSetsProblemsAndTheProblemCap) {
 // Each label of a list names its own entry: the row writes the one block, with the ID line,
 // that the windows write with that entry chosen.
 TEST(BatchRun, EveryLabelChoosesItsOwnEntry) {
-  const std::map<QString, std::string> materials = {{"cbo1", "Ringmail"},
-                                                    {"cbo2", "Platemail"},
-                                                    {"cbo3", "Chainmail"},
-                                                    {"cbo4", "Leather"},
-                                                    {"cbo5", "Hard Leather"}};
-  for (const QStringList& row : testing::ReadTable("piece_lists.tsv")) {
+  const std::map<std::string, std::string> materials = {{"cbo1", "Ringmail"},
+                                                        {"cbo2", "Platemail"},
+                                                        {"cbo3", "Chainmail"},
+                                                        {"cbo4", "Leather"},
+                                                        {"cbo5", "Hard Leather"}};
+  for (const std::vector<std::string>& row : testing::ReadTableRows("piece_lists.tsv")) {
     if (row[3] == "-") continue;
-    const std::string label = row[2].toStdString();
+    const std::string& label = row[2];
     const std::string output =
         Transcript<RunTranscript>("Material,Piece\n" + materials.at(row[0]) + "," + label);
-    const std::size_t id = output.find("\r\n" + row[3].toStdString() + "\r\n");
+    const std::size_t id = output.find("\r\n" + row[3] + "\r\n");
     EXPECT_NE(id, std::string::npos) << label;
     EXPECT_EQ(id, output.rfind("\r\nID=")) << label;  // its only ID line: no whole set
   }
