@@ -1,0 +1,105 @@
+#!/usr/bin/env bash
+# The batch run through standard input and output and through output files, byte for byte
+# against the files beside the tests. The same checks run for every platform's build: natively,
+# and the Windows build under Wine, whose C runtime, file names and file replacing differ.
+#   usage: tests/check-batch-command.sh [EMULATOR...] BATCH_COMMAND
+# BATCH_COMMAND is tests/batch_command_main.cpp's program: BATCH_COMMAND TABLE [OUT].
+# shellcheck disable=SC2016  # the conditions are quoted so that check evaluates them later
+set -u
+[ $# -ge 1 ] || { echo "usage: $0 [EMULATOR...] BATCH_COMMAND" >&2; exit 2; }
+command=("$@")
+case ${command[-1]} in *.exe) windows=1 ;; *) windows=0 ;; esac
+data=$(dirname "$(realpath "$0")")/batch
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work" || exit 1
+passed=0 failed=0
+
+check() {  # check WHAT CONDITION: counts whether the shell condition holds
+  if eval "$2"; then passed=$((passed + 1)); else
+    failed=$((failed + 1))
+    echo "FAIL: $1" >&2
+    head -c 2000 out | cat -A | sed 's/^/    out: /' >&2
+    sed 's/^/    err: /' err >&2
+  fi
+}
+run() {  # run TABLE [OUT] [< INPUT]: output in out and err, status in $status
+  timeout 60 "${command[@]}" "$@" >out 2>err
+  status=$?
+}
+ok() { [ "$status" -eq "$1" ] && [ ! -s "${2:-/dev/null}" ]; }  # ok STATUS [EMPTY-FILE]
+leftovers() { ls -A | grep -Ev '^(out|err|program)$' | tr '\n' ' '; }
+
+# Every material, whole sets and single pieces, quoted commas and cells in five scripts: the
+# text the windows write for it, CR LF ending every line once.
+expected=$data/windows.txt
+cp "$data/windows.csv" table.csv
+run table.csv
+check "to standard output, the bytes as written" 'ok 0 err && cmp -s out "$expected"'
+
+# From standard input, with its CR LF line ends and a byte 1A (end of file to a text stream)
+# in a cell of the second row: nothing of the table is lost or changed on the way.
+sed 's/Dämmerung/Däm\x1Amerung/' table.csv >marked.csv
+sed 's/Dämmerung/Däm\x1Amerung/g' "$expected" >marked.txt
+run - <marked.csv
+check "from standard input, bytes as they come" 'ok 0 err && cmp -s out marked.txt'
+rm marked.csv marked.txt
+
+# Onto an existing, longer file: it is replaced whole, and nothing else stays beside it.
+head -c 200000 /dev/zero | tr '\0' x >old.scp
+run table.csv old.scp
+check "onto an existing file" 'ok 0 err && cmp -s old.scp "$expected" && [ ! -s out ]'
+check "no new file left behind" '[ "$(leftovers)" = "old.scp table.csv " ]'
+
+# Names in more than one script, as a user's language gives them.
+mv table.csv 'Rüstung «Дракон».csv'
+run 'Rüstung «Дракон».csv' '鎧 Доспехи.scp'
+check "a table and an output named in several scripts" 'ok 0 err && cmp -s "鎧 Доспехи.scp" "$expected"'
+run 'Rüstung «Дракон».csv' '鎧 Доспехи.scp'
+check "and onto that file again" 'ok 0 err && cmp -s "鎧 Доспехи.scp" "$expected"'
+run 'Fehlt «Дракон».csv'
+check "a missing table is named as given" \
+  'ok 2 out && [ "$(cut -d: -f1 err)" = "Fehlt «Дракон».csv" ] && [ "$(wc -l <err)" -eq 1 ]'
+mv 'Rüstung «Дракон».csv' table.csv
+rm '鎧 Доспехи.scp' old.scp
+
+# A refused table leaves an existing output as it was.
+printf 'keep me\r\n' >kept.scp
+printf 'Material,Piece\nWood,Cap\n' >bad.csv
+run bad.csv kept.scp
+check "a refused table: status 2, the old file kept" \
+  'ok 2 out && [ "$(cat kept.scp)" = $'"'"'keep me\r'"'"' ] && [ "$(leftovers)" = "bad.csv kept.scp table.csv " ]'
+
+# Through a symbolic link: the file it points to takes the output, the link stays a link.
+printf 'old\r\n' >real.scp
+ln -s real.scp link.scp
+run table.csv link.scp
+check "through a symbolic link" 'ok 0 err && [ -L link.scp ] && cmp -s real.scp "$expected"'
+rm link.scp real.scp
+
+if [ "$windows" -eq 0 ] && [ "$(id -u)" -eq 0 ]; then
+  # The owner, the group and the mode stay, the set-user-ID bit included (which a change of
+  # owner clears).
+  printf 'old\r\n' >owned.scp
+  chown 65534:65534 owned.scp
+  chmod 4754 owned.scp
+  run table.csv owned.scp
+  check "the owner and the mode kept" \
+    'ok 0 err && [ "$(stat -c %u:%g:%a owned.scp)" = 65534:65534:4754 ] && cmp -s owned.scp "$expected"'
+  rm owned.scp
+  # Root may write any file: the next check runs as another user, with a copy of the program
+  # that user may run.
+  chmod 777 .
+  cp "${command[-1]}" ./program
+  command=(setpriv --reuid=65534 --regid=65534 --clear-groups ./program)
+fi
+# A file the user may not write is refused as the shell's `>` refuses it: status 1, one line,
+# nothing written.
+chmod 444 kept.scp
+run table.csv kept.scp
+check "a file the user may not write" \
+  'ok 1 out && [ "$(cat kept.scp)" = $'"'"'keep me\r'"'"' ] && [ "$(wc -l <err)" -eq 1 ] &&
+   [ "$(leftovers)" = "bad.csv kept.scp table.csv " ]'
+
+echo "batch command: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
