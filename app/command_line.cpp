@@ -2,7 +2,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFile>
 #include <cstdio>
 #include <vector>
 
@@ -110,8 +109,10 @@ CommandLine ReadCommandLine(int argc, char* argv[]) {
     if (parser.isSet(output)) return UsageError("--output works only with --batch.");
     return {};
   }
+  // File names go to the batch run in UTF-8 on every platform; QFile::encodeName would give
+  // Windows' ANSI code page, which cannot name every file.
   const auto fileName = [&](const QCommandLineOption& option) {
-    return QFile::encodeName(parser.value(option)).toStdString();
+    return parser.value(option).toStdString();
   };
   return {std::nullopt,
           batch::BatchRequest{.table = fileName(batch),
