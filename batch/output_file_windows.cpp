@@ -110,16 +110,17 @@ bool OutputFile::Commit() {
     failure_ = Describe(GetLastError());
     return false;
   }
-  const HANDLE file = std::exchange(handle_->file, INVALID_HANDLE_VALUE);
-  const wchar_t* path = handle_->path.c_str();
-  const wchar_t* replacement = handle_->replacement.c_str();
-  // ReplaceFileW keeps the old file's permissions, attributes and creation time.
-  if (!CloseHandle(file) ||
-      (replacing && handle_->replacesExisting &&
-       !ReplaceFileW(path, replacement, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
-                     nullptr)) ||
-      (replacing && !handle_->replacesExisting &&
-       !MoveFileExW(replacement, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))) {
+  bool done = CloseHandle(std::exchange(handle_->file, INVALID_HANDLE_VALUE));
+  if (done && replacing) {
+    const wchar_t* path = handle_->path.c_str();
+    const wchar_t* replacement = handle_->replacement.c_str();
+    // ReplaceFileW keeps the old file's access rights, attributes and creation time.
+    done = handle_->replacesExisting
+               ? ReplaceFileW(path, replacement, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                              nullptr)
+               : MoveFileExW(replacement, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  }
+  if (!done) {
     failure_ = Describe(GetLastError());
     return false;
   }

@@ -10,19 +10,11 @@ set -u
 command=("$@")
 case ${command[-1]} in *.exe) windows=1 ;; *) windows=0 ;; esac
 data=$(dirname "$(realpath "$0")")/batch
+source "$(dirname "$(realpath "$0")")/check-helpers.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
-passed=0 failed=0
 
-check() {  # check WHAT CONDITION: counts whether the shell condition holds
-  if eval "$2"; then passed=$((passed + 1)); else
-    failed=$((failed + 1))
-    echo "FAIL: $1" >&2
-    head -c 2000 out | cat -A | sed 's/^/    out: /' >&2
-    sed 's/^/    err: /' err >&2
-  fi
-}
 run() {  # run TABLE [OUT] [< INPUT]: output in out and err, status in $status
   timeout 60 "${command[@]}" "$@" >out 2>err
   status=$?
@@ -30,8 +22,8 @@ run() {  # run TABLE [OUT] [< INPUT]: output in out and err, status in $status
 ok() { [ "$status" -eq "$1" ] && [ ! -s "${2:-/dev/null}" ]; }  # ok STATUS [EMPTY-FILE]
 leftovers() { ls -A | grep -Ev '^(out|err|program)$' | tr '\n' ' '; }
 
-# Every material, whole sets and single pieces, quoted commas and cells in five scripts: the
-# text the windows write for it, CR LF ending every line once.
+# Every material, whole sets and single pieces, quoted commas, cells in Latin, Cyrillic and
+# Japanese letters: the text the windows write for it, CR LF ending every line once.
 expected=$data/windows.txt
 cp "$data/windows.csv" table.csv
 run table.csv

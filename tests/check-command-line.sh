@@ -7,19 +7,11 @@
 set -u
 program=${1:?usage: $0 PROGRAM}
 help=$(dirname "$(realpath "$0")")/golden/help.txt
+source "$(dirname "$(realpath "$0")")/check-helpers.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
-passed=0 failed=0
 
-check() {  # check WHAT CONDITION: counts whether the shell condition holds
-  if eval "$2"; then passed=$((passed + 1)); else
-    failed=$((failed + 1))
-    echo "FAIL: $1" >&2
-    sed 's/^/    out: /' out >&2
-    sed 's/^/    err: /' err >&2
-  fi
-}
 run() {  # run ARGS...: the program without a display; output in out and err, status in $status
   env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout "${limit:-20}" "$program" "$@" >out 2>err
   status=$?

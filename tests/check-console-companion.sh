@@ -9,6 +9,7 @@ set -u
 emulator=("${@:1:$#-2}")
 companion=${*: -2:1}
 stand_in=${*: -1}
+source "$(dirname "$(realpath "$0")")/check-helpers.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # A folder with a space in its name, as where the program is installed: the shell quotes it.
@@ -16,16 +17,6 @@ mkdir "$work/Program Files"
 cd "$work/Program Files" || exit 1
 cp "$companion" armoursmith.com
 cp "$stand_in" armoursmith.exe
-passed=0 failed=0
-
-check() {  # check WHAT CONDITION: counts whether the shell condition holds
-  if eval "$2"; then passed=$((passed + 1)); else
-    failed=$((failed + 1))
-    echo "FAIL: $1" >&2
-    cat -A out | sed 's/^/    out: /' >&2
-    sed 's/^/    err: /' err >&2
-  fi
-}
 
 # A console program, which a shell waits for; the program it starts is a windowed one.
 subsystem() { x86_64-w64-mingw32-objdump -p "$1" | grep -o 'Windows [CG]UI'; }
