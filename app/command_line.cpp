@@ -11,9 +11,10 @@ namespace {
 constexpr char kProgram[] = "armoursmith";
 
 constexpr char kDescription[] =
-    "Writes item-definition blocks for pieces of armour. Without options it opens its main\n"
-    "window. With --batch it opens no window: it reads a table and writes, for each row, the\n"
-    "text the main window's buttons would write.";
+    "Writes item-definition blocks for pieces of armour. Without --batch it opens its main\n"
+    "window; tables named (FILE) are added to the script as if dropped on it. With --batch it\n"
+    "opens no window: it reads a table and writes, for each row, the text the main window's\n"
+    "buttons would write.";
 
 constexpr char kBatchHelp[] = R"(
 Batch table:
@@ -62,7 +63,9 @@ void AddQtOptions(QCommandLineParser& parser) {
   for (const char* name : kQtFlagOptions) add(name, QString());
 }
 
-CommandLine ExitWith(int status) { return {status, std::nullopt}; }
+CommandLine ExitWith(int status) {
+  return {.exitStatus = status, .batch = std::nullopt, .tables = {}};
+}
 
 CommandLine UsageError(const QString& what) {
   std::fprintf(stderr, "%s: %s Try '%s --help'.\n", kProgram, qPrintable(what), kProgram);
@@ -89,6 +92,8 @@ CommandLine ReadCommandLine(int argc, char* argv[]) {
   const QCommandLineOption output({"o", "output"},
                                   "With --batch: write to OUT instead of standard output.", "OUT");
   parser.addOptions({batch, output});
+  parser.addPositionalArgument(
+      "FILE", "Tables to add to the script at start, as if dropped on the window.", "[FILE...]");
   AddQtOptions(parser);
 
   if (!parser.parse(QCoreApplication::arguments())) return UsageError(parser.errorText());
@@ -102,21 +107,23 @@ CommandLine ReadCommandLine(int argc, char* argv[]) {
     std::printf("%s %s\n", kProgram, ARMOURSMITH_VERSION);
     return ExitWith(EXIT_SUCCESS);
   }
-  if (!parser.positionalArguments().isEmpty()) {
-    return UsageError("Unexpected argument '" + parser.positionalArguments().first() + "'.");
-  }
   if (!parser.isSet(batch)) {
     if (parser.isSet(output)) return UsageError("--output works only with --batch.");
-    return {};
+    return {
+        .exitStatus = std::nullopt, .batch = std::nullopt, .tables = parser.positionalArguments()};
+  }
+  if (!parser.positionalArguments().isEmpty()) {
+    return UsageError("Unexpected argument '" + parser.positionalArguments().first() + "'.");
   }
   // File names go to the batch run in UTF-8 on every platform; QFile::encodeName would give
   // Windows' ANSI code page, which cannot name every file.
   const auto fileName = [&](const QCommandLineOption& option) {
     return parser.value(option).toStdString();
   };
-  return {std::nullopt,
-          batch::BatchRequest{.table = fileName(batch),
-                              .output = parser.isSet(output) ? fileName(output) : "-"}};
+  return {.exitStatus = std::nullopt,
+          .batch = batch::BatchRequest{.table = fileName(batch),
+                                       .output = parser.isSet(output) ? fileName(output) : "-"},
+          .tables = {}};
 }
 
 }  // namespace armoursmith

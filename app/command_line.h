@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <optional>
 
 #include "batch_command.h"
@@ -13,6 +14,8 @@ struct CommandLine {
   std::optional<int> exitStatus;
   // Set for a batch run; otherwise the windows open.
   std::optional<batch::BatchRequest> batch;
+  // For the windows: the tables whose text the script starts with, as named.
+  QStringList tables;
 };
 
 // Reads the program's own options with a core application object, which needs no display.

@@ -4,9 +4,15 @@
 
 #include "control_error.h"
 #include "qt_text.h"
+#include "table_appends.h"
 
 namespace armoursmith {
+
 QString ErrorReportText(const std::exception& error) {
+  if (dynamic_cast<const TablesRefused*>(&error)) {
+    return "Nothing was added to the script: the tables have these problems.\n\n" +
+           QString::fromUtf8(error.what());
+  }
   const auto* failure = dynamic_cast<const ControlError*>(&error);
   if (!failure) return QString("The action could not be completed: %1").arg(error.what());
   return QString(

@@ -57,5 +57,10 @@ int main(int argc, char* argv[]) {
     armoursmith::ReportError(&form1, error);
   });
   form1.show();
+  // The tables named on the command line arrive as a drop would, once the window is up.
+  if (!commandLine.tables.isEmpty()) {
+    QMetaObject::invokeMethod(
+        &form1, [&] { form1.AppendTables(commandLine.tables); }, Qt::QueuedConnection);
+  }
   return app.exec();
 }

@@ -17,11 +17,13 @@ class ScriptWindowHolder : public ScriptWindowAccess {
   ~ScriptWindowHolder() override;
 
   Form2& EnsureScriptWindow() override;
+  void OnTableDrop(TableDropHandler handler) override { onTableDrop_ = std::move(handler); }
   // The current script window, or null when there is none; never creates one.
   Form2* ExistingScriptWindow() const { return window_; }
 
  private:
   QPointer<Form2> window_;
+  TableDropHandler onTableDrop_;
 };
 
 }  // namespace armoursmith

@@ -43,6 +43,12 @@ check "manual page is gzipped troff" \
   grep -q 'troff' <(zcat "$tmp/root/share/man/man1/armoursmith.1.gz" | file -b -)
 check "desktop-file-validate" \
   desktop-file-validate "$tmp/root/share/applications/armoursmith.desktop"
+# "Open with" in a file manager: the entry takes files and names the table types.
+check "desktop entry opens tables" grep -qx -e 'Exec=armoursmith %F' \
+  "$tmp/root/share/applications/armoursmith.desktop"
+check "desktop entry lists the table types" grep -qx \
+  -e 'MimeType=text/csv;text/tab-separated-values;' \
+  "$tmp/root/share/applications/armoursmith.desktop"
 check "appstreamcli validate" \
   appstreamcli validate --no-net --pedantic "$tmp/root/share/metainfo/$id.metainfo.xml"
 

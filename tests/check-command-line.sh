@@ -23,16 +23,17 @@ for option in --help -h; do
   run $option
   check "$option" 'ok 0 err'
   check "$option: usage line, then the help as written" \
-    '[ "$(head -n 1 out)" = "Usage: $program [options]" ] && tail -n +2 out | cmp -s - "$help"'
+    '[ "$(head -n 1 out)" = "Usage: $program [options] [FILE...]" ] && tail -n +2 out | cmp -s - "$help"'
 done
 run --version
 check "--version" 'ok 0 err && [ "$(cat out)" = "armoursmith 1.0.0" ] && lines out 1'
 
-for bad in --bogus -x --batch -platform stray; do
+for bad in --bogus -x --batch -platform "--batch table.csv stray" "-o out.txt table.csv"; do
   run $bad
   # Not 0, and not a signal (a crash or an abort ends with 128 and more).
-  check "$bad: one line on stderr, failure status" \
-    '[ $status -ge 1 ] && [ $status -lt 128 ] && [ ! -s out ] && lines err 1'
+  check "$bad: a usage error in one line on stderr, failure status" \
+    '[ $status -ge 1 ] && [ $status -lt 128 ] && [ ! -s out ] && lines err 1 &&
+     grep -q "Try .armoursmith --help.\.$" err'
 done
 
 # The last set names every other option of Qt's that the program passes on.

@@ -16,8 +16,11 @@
 #include "piece_catalogue.h"
 #include "piece_list_box.h"
 #include "qt_text.h"
+#include "script_window_access.h"
 #include "single_line_validator.h"
 #include "single_piece_script.h"
+#include "table_appends.h"
+#include "table_drops.h"
 #include "whole_set_script.h"
 
 namespace armoursmith {
@@ -54,7 +57,14 @@ Form1::Form1(ScriptWindowAccess& scriptWindow, ControlGate& gate, ErrorReporter 
   BuildControls();
   SetTabOrder();
   ConnectClicks();
+  const TableDropHandler appendTables = [this](const QStringList& tables) { AppendTables(tables); };
+  AcceptTableDrops(this, appendTables);
+  scriptWindow.OnTableDrop(appendTables);
   FieldBox(ItemField::Id)->setFocus();
+}
+
+void Form1::AppendTables(const QStringList& tables) {
+  RunHandler([&] { armoursmith::AppendTables(controls_, tables); });
 }
 
 QLineEdit* Form1::FieldBox(ItemField field) const { return fieldBoxes_[Index(field)]; }
@@ -151,16 +161,19 @@ void Form1::ConnectClicks() {
   }
 }
 
+void Form1::OnClick(QAbstractButton* button, std::function<void()> handler) {
+  connect(button, &QAbstractButton::clicked, this,
+          [this, handler = std::move(handler)] { RunHandler(handler); });
+}
+
 // An error must not unwind through the toolkit's frames: it ends the handler here and is
 // shown, and the windows stay as the handler left them.
-void Form1::OnClick(QAbstractButton* button, std::function<void()> handler) {
-  connect(button, &QAbstractButton::clicked, this, [this, handler = std::move(handler)] {
-    try {
-      handler();
-    } catch (const std::exception& error) {
-      reportError_(error);
-    }
-  });
+void Form1::RunHandler(const std::function<void()>& handler) {
+  try {
+    handler();
+  } catch (const std::exception& error) {
+    reportError_(error);
+  }
 }
 
 }  // namespace armoursmith

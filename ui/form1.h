@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 #include <array>
 #include <exception>
@@ -37,12 +38,16 @@ class Form1 : public QWidget {
   QRadioButton* OptionButton(ArmourMaterial material) const;
   QPushButton* Button(form1::Button button) const;
 
+  // Adds the text of the tables, as dropped on either window or opened with the program.
+  void AppendTables(const QStringList& tables);
+
  private:
   void BuildControls();
   void SetTabOrder();
   void ConnectClicks();
   void KeepTabOnChosenOption();
   void OnClick(QAbstractButton* button, std::function<void()> handler);
+  void RunHandler(const std::function<void()>& handler);
 
   std::array<QWidget*, 4> frames_{};
   std::array<QLineEdit*, kItemFieldCount> fieldBoxes_{};

@@ -23,7 +23,7 @@ void MoveToStart(QPlainTextEdit* box) {
 
 }  // namespace
 
-Form2::Form2() : txtscript_(new ScriptBox(this)) {
+Form2::Form2(TableDropHandler onTableDrop) : txtscript_(new ScriptBox(this)) {
   setObjectName("Form2");
   // Showing the script never takes the keyboard from the main window (see ShowScriptWindow).
   setAttribute(Qt::WA_ShowWithoutActivating);
@@ -36,6 +36,7 @@ Form2::Form2() : txtscript_(new ScriptBox(this)) {
   txtscript_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   txtscript_->setAccessibleName("Item definition script");
   setFocusProxy(txtscript_);
+  if (onTableDrop) AcceptTableDrops(this, std::move(onTableDrop));
 }
 
 QString Form2::ScriptText() const { return txtscript_->ScriptText(); }

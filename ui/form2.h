@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "script_box.h"
+#include "table_drops.h"
 
 namespace armoursmith {
 
@@ -11,7 +12,7 @@ class Form2 : public QWidget {
   Q_OBJECT
 
  public:
-  Form2();
+  explicit Form2(TableDropHandler onTableDrop);
 
   // The script with CR LF line ends, the user's edits included.
   QString ScriptText() const;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "table_drops.h"
+
 namespace armoursmith {
 
 class Form2;
@@ -10,6 +12,8 @@ class ScriptWindowAccess {
  public:
   virtual ~ScriptWindowAccess() = default;
   virtual Form2& EnsureScriptWindow() = 0;
+  // Where tables dropped on the script window go, for every script window made from now on.
+  virtual void OnTableDrop(TableDropHandler handler) = 0;
 };
 
 }  // namespace armoursmith
