@@ -52,6 +52,12 @@ bool SetEndsWithEndMark(ArmourMaterial material) {
   return false;
 }
 
+std::string RowsAfterEndMark(std::string_view material, std::size_t setLine) {
+  return "warning: this row and the rows after it are written after the \"[EOF]\" that ends the " +
+         std::string(material) + " set of line " + std::to_string(setLine) +
+         "; a server stops reading a script file at \"[EOF]\"";
+}
+
 }  // namespace
 
 void BatchRun::Record(std::size_t line, std::span<const std::string> cells) {
@@ -89,14 +95,8 @@ void BatchRun::Generate(std::size_t line, std::span<const std::string> cells) {
                              "; its pieces are " + Pieces(*info));
   }
   if (problemCount_ > 0) return;
-  if (endMark_ && !warning_) {
-    warning_ = {line,
-                "warning: this row and the rows after it are written after the \"[EOF]\" "
-                "that ends the " +
-                    std::string(endMark_->material) + " set of line " +
-                    std::to_string(endMark_->line) +
-                    "; a server stops reading a script file at \"[EOF]\""};
-  }
+  if (endMark_ && !warning_)
+    warning_ = {line, RowsAfterEndMark(endMark_->material, endMark_->line)};
   const bool wholeSet = *position == WholeSetPosition(info->material);
   if (wholeSet && SetEndsWithEndMark(info->material)) endMark_ = {line, info->caption};
   if (!output_) return;
