@@ -6,7 +6,8 @@
 # shellcheck disable=SC2016  # the conditions are quoted so that check evaluates them later
 set -u
 program=${1:?usage: $0 PROGRAM}
-help=$(dirname "$(realpath "$0")")/golden/help.txt
+here=$(dirname "$(realpath "$0")")
+help=$here/golden/help.txt
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
@@ -109,7 +110,7 @@ check "twenty problems, then how many more" \
 # One sheet saved by a spreadsheet program four ways (tests/batch/sheet/export.sh): comma and
 # UTF-8, semicolons, tabs and UTF-16 give the same text; Windows-1252 is refused once, with
 # the cure.
-sheet=$(dirname "$(realpath "$0")")/batch/sheet
+sheet=$here/batch/sheet
 for saved in items-comma-utf8.csv items-semicolon.csv items-tab-utf16.txt; do
   run --batch "$sheet/$saved" -o sheet.scp
   check "$saved gives the sheet's text" 'ok 0 out && ok 0 err && cmp -s sheet.scp "$sheet/items.scp"'
