@@ -95,8 +95,9 @@ void BatchRun::Generate(std::size_t line, std::span<const std::string> cells) {
                              "; its pieces are " + Pieces(*info));
   }
   if (problemCount_ > 0) return;
-  if (endMark_ && !warning_)
+  if (endMark_ && !warning_) {
     warning_ = {line, RowsAfterEndMark(endMark_->material, endMark_->line)};
+  }
   const bool wholeSet = *position == WholeSetPosition(info->material);
   if (wholeSet && SetEndsWithEndMark(info->material)) endMark_ = {line, info->caption};
   if (!output_) return;
