@@ -14,6 +14,7 @@
 #include "output_pieces.h"
 #include "table_passes.h"
 #include "table_reader.h"
+#include "table_readings.h"
 #include "table_source.h"
 #include "table_text.h"
 #include "test_data.h"
@@ -25,18 +26,6 @@ constexpr std::string_view kCure = "; save the table as \"CSV UTF-8\" or \"Unico
 
 std::string ProblemLine(std::size_t line, const std::string& what) {
   return std::to_string(line) + "! " + what + "\n";
-}
-
-// Reads the table into `sink` in pieces of `piece` bytes.
-void Read(TableSink& sink, std::string_view table, std::size_t piece) {
-  TableReader reader(sink);
-  for (std::size_t at = 0; at < table.size(); at += piece) reader.Feed(table.substr(at, piece));
-  reader.Finish();
-}
-
-void Read(BatchRun& run, std::string_view table, std::size_t piece) {
-  Read(static_cast<TableSink&>(run), table, piece);
-  run.Finish();
 }
 
 // What the reader passes on: records as "LINE: cell|cell|", problems as "LINE! what".
@@ -76,23 +65,14 @@ std::string Report(const BatchRun& run) {
 // when it finds problems, otherwise the text and the report. The table is read whole and one
 // byte at a time, each way once only checked and once writing; all four readings must agree.
 std::string RunTranscript(std::string_view table) {
-  BatchRun wholeCheck;
-  BatchRun bytewiseCheck;
-  BoundedText wholeText(SIZE_MAX);
-  BoundedText bytewiseText(SIZE_MAX);
-  BatchRun wholeRun(&wholeText);
-  BatchRun bytewiseRun(&bytewiseText);
-  Read(wholeCheck, table, table.size() + 1);
-  Read(bytewiseCheck, table, 1);
-  Read(wholeRun, table, table.size() + 1);
-  Read(bytewiseRun, table, 1);
-  const std::string report = Report(wholeCheck);
-  for (const BatchRun* run : {&bytewiseCheck, &wholeRun, &bytewiseRun}) {
+  const TableReadings readings(table);
+  const std::string report = Report(readings.wholeCheck);
+  for (const BatchRun* run : {&readings.bytewiseCheck, &readings.wholeRun, &readings.bytewiseRun}) {
     EXPECT_EQ(Report(*run), report);
   }
-  if (wholeCheck.ProblemCount() > 0) return report;
-  EXPECT_EQ(wholeText.Text(), bytewiseText.Text());
-  return wholeText.Text() + report;
+  if (readings.wholeCheck.ProblemCount() > 0) return report;
+  EXPECT_EQ(readings.wholeText.Text(), readings.bytewiseText.Text());
+  return readings.wholeText.Text() + report;
 }
 
 // The text with a UTF-16 byte-order mark, little or big endian.

@@ -9,20 +9,11 @@
 #include <string_view>
 
 #include "batch_run.h"
-#include "bounded_text.h"
-#include "table_reader.h"
+#include "table_readings.h"
 
 namespace {
 
 using armoursmith::batch::BatchRun;
-using armoursmith::batch::BoundedText;
-
-void Read(BatchRun& run, std::string_view table, std::size_t piece) {
-  armoursmith::batch::TableReader reader(run);
-  for (std::size_t at = 0; at < table.size(); at += piece) reader.Feed(table.substr(at, piece));
-  reader.Finish();
-  run.Finish();
-}
 
 bool SameFindings(const BatchRun& a, const BatchRun& b) {
   return a.Problems() == b.Problems() && a.ProblemCount() == b.ProblemCount() &&
@@ -32,19 +23,12 @@ bool SameFindings(const BatchRun& a, const BatchRun& b) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::string_view table(reinterpret_cast<const char*>(data), size);
-  BatchRun wholeCheck;
-  BatchRun bytewiseCheck;
-  BoundedText wholeText(SIZE_MAX);
-  BoundedText bytewiseText(SIZE_MAX);
-  BatchRun wholeRun(&wholeText);
-  BatchRun bytewiseRun(&bytewiseText);
-  Read(wholeCheck, table, size + 1);
-  Read(bytewiseCheck, table, 1);
-  Read(wholeRun, table, size + 1);
-  Read(bytewiseRun, table, 1);
-  if (!SameFindings(wholeCheck, bytewiseCheck) || !SameFindings(wholeCheck, wholeRun) ||
-      !SameFindings(wholeCheck, bytewiseRun) || wholeText.Text() != bytewiseText.Text()) {
+  const armoursmith::batch::TableReadings readings(
+      std::string_view(reinterpret_cast<const char*>(data), size));
+  if (!SameFindings(readings.wholeCheck, readings.bytewiseCheck) ||
+      !SameFindings(readings.wholeCheck, readings.wholeRun) ||
+      !SameFindings(readings.wholeCheck, readings.bytewiseRun) ||
+      readings.wholeText.Text() != readings.bytewiseText.Text()) {
     std::abort();
   }
   return 0;
