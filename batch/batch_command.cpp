@@ -29,9 +29,8 @@ class StandardOutput {
       failure_ = std::strerror(errno);
     }
   }
-  bool Commit() {
+  void Commit() {
     if (!failure_ && std::fflush(stdout) != 0) failure_ = std::strerror(errno);
-    return !failure_;
   }
 
  private:

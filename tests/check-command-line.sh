@@ -137,9 +137,20 @@ run --batch "$work"
 check "a directory as table" 'ok 2 && lines err 1'
 run --batch table.csv -o no/such/dir/out.txt
 check "an output that cannot be made: status 1" 'ok 1 && lines err 1'
+# Standard output on a full disk: a short text fails when it is flushed, a long one at once.
+{
+  echo Material,Piece
+  for _ in $(seq 20); do echo "Ringmail,Whole Set"; done
+} >long.csv
+for table in table.csv long.csv; do
+  env -u DISPLAY "$program" --batch $table >/dev/full 2>err
+  status=$?
+  check "$table to a full standard output: status 1, one line" \
+    'ok 1 && [ "$(cat err)" = "<stdout>: cannot be written: No space left on device" ]'
+done
 rm out err
 check "no temporary file left behind" \
-  '[ "$(ls -A | tr "\n" " ")" = "after.csv after.scp bad.csv empty.csv empty.txt expected kept.txt many.csv pipe piped result.txt sheet.scp table.csv " ]'
+  '[ "$(ls -A | tr "\n" " ")" = "after.csv after.scp bad.csv empty.csv empty.txt expected kept.txt long.csv many.csv pipe piped result.txt sheet.scp table.csv " ]'
 
 echo "command line: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
