@@ -66,7 +66,7 @@ std::string Report(const BatchRun& run) {
 // byte at a time, each way once only checked and once writing; all four readings must agree.
 std::string RunTranscript(std::string_view table) {
   const TableReadings readings(table);
-  const std::string report = Report(readings.wholeCheck);
+  std::string report = Report(readings.wholeCheck);
   for (const BatchRun* run : {&readings.bytewiseCheck, &readings.wholeRun, &readings.bytewiseRun}) {
     EXPECT_EQ(Report(*run), report);
   }
