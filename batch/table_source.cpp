@@ -24,7 +24,8 @@ std::optional<std::string> TableSource::ReadInto(BatchRun& run) {
     const bool standardInput = path_ == "-";
     std::FILE* file = standardInput ? stdin : OpenForReading(path_);
     if (!file) return std::strerror(errno);
-    if (standardInput) heldInput_.emplace();
+    // What cannot be read again from its start (a pipe, such as a shell's <(command)) is held.
+    if (standardInput || std::fseek(file, 0, SEEK_CUR) != 0) heldInput_.emplace();
     std::vector<char> buffer(kReadSize);
     while (const std::size_t count = std::fread(buffer.data(), 1, buffer.size(), file)) {
       reader.Feed({buffer.data(), count});

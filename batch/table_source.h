@@ -9,8 +9,9 @@ namespace armoursmith::batch {
 class BatchRun;
 
 // The table of a batch run, which reads it twice: once to check it, once to write its text. A
-// file (its name UTF-8) is opened anew for each reading; standard input ("-") is kept in
-// memory by the first reading for the next.
+// file (its name UTF-8) is opened anew for each reading; standard input ("-") and a file that
+// cannot be read again from its start, such as a pipe, are kept in memory by the first reading
+// for the next.
 class TableSource {
  public:
   explicit TableSource(std::string path) : path_(std::move(path)) {}

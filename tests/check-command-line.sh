@@ -70,6 +70,8 @@ check "the output is the generated text" \
    [ "$(tail -c 7 expected)" = $'"'"'[EOF]\r'"'"' ]'
 env -u DISPLAY "$program" --batch - <table.csv >out 2>err
 check "a table from standard input" 'cmp -s out expected'
+run --batch <(cat table.csv)
+check "a table from a pipe, read once" 'ok 0 err && cmp -s out expected'
 run --batch table.csv -o result.txt
 check "-o writes the file, nothing to stdout" 'ok 0 out && cmp -s result.txt expected'
 chmod 640 result.txt
