@@ -111,6 +111,8 @@ TEST(TableReader, TheHeaderChoosesCommaSemicolonOrTab) {
       // A header that fits none is read with commas.
       {"Materiel;Piece\n1;2,3\n", "1: Materiel;Piece|\n2: 1;2|3|\n"},
       {"Material|Piece", "1: Material|Piece|\n"},
+      // A header without a line end is decided at the end of the table.
+      {"Material\tPiece", "1: Material|Piece|\n"},
   };
   for (const auto& [table, expected] : records) EXPECT_EQ(ReadRecords(table), expected) << table;
 }
@@ -120,6 +122,10 @@ TEST(TableReader, Utf16WithAByteOrderMarkIsTranscoded) {
     EXPECT_EQ(
         ReadRecords(Utf16(u"Material\tPiece\r\n\"Caf\u00E9\"\t\U0001F6E1 \u4E2D\r\n", bigEndian)),
         "1: Material|Piece|\n2: Caf\xC3\xA9|\xF0\x9F\x9B\xA1 \xE4\xB8\xAD|\n");
+    // The first and last characters of each length in UTF-8.
+    EXPECT_EQ(
+        ReadRecords(Utf16(u"\u007F\u0080,\u07FF\u0800,\uFFFD\U00010000,\U0010FFFF", bigEndian)),
+        "1: \x7F\xC2\x80|\xDF\xBF\xE0\xA0\x80|\xEF\xBF\xBD\xF0\x90\x80\x80|\xF4\x8F\xBF\xBF|\n");
     // A lone high surrogate, a lone low one, then sound text; then an odd last byte.
     const std::u16string lone = {u'a', 0xD800, u'\n', 0xDC00, u'b', u'\n', u'c', u'\n'};
     EXPECT_EQ(ReadRecords(Utf16(lone, bigEndian)),
@@ -141,8 +147,8 @@ TEST(TableReader, TextInAnotherEncodingIsReportedOnceWithTheCure) {
 TEST(BatchRun, ColumnsCellsSetsProblemsAndTheProblemCap) {
   for (const std::string name :
        {"prompts", "columns", "chainmail_set", "hard_leather_set", "problems", "header_problems",
-        "header_without_piece", "unreadable_header", "empty", "mark_only", "header_only",
-        "problem_cap"}) {
+        "unknown_column", "repeated_column", "header_without_piece", "unreadable_header", "empty",
+        "mark_only", "header_only", "problem_cap"}) {
     // Whole sets with every column left out are the sets the windows make at start-up.
     const std::string expected =
         name.ends_with("_set") ? "golden/startup_" + name : "batch/run/" + name;
