@@ -132,6 +132,20 @@ check "rows after a set's end-of-file mark: written, status 0, one warning with 
   'ok 0 out && lines err 1 && [ "$(cut -d: -f1-3 err)" = "after.csv:4: warning" ] &&
    [ "$(grep -c "^ID=" after.scp)" -eq 14 ]'
 
+# A table that changes between its check and its second reading: the warning, printed between
+# them, says when to change it; the output, a pipe that holds the writing until it is read,
+# gets the rows before the new problem, which is reported with status 2.
+printf 'Material,Piece\nLeather,Whole Set\nLeather,Cap\n' >changing.csv
+mkfifo changing.fifo
+env -u DISPLAY timeout 20 "$program" --batch changing.csv -o changing.fifo >out 2>err &
+for _ in $(seq 200); do grep -q warning err && break; sleep 0.1; done
+echo "Wood,Cap" >>changing.csv
+timeout 20 cat changing.fifo >/dev/null
+wait $!
+status=$?
+check "a table that changes after its check: refused when read again" \
+  'ok 2 out && lines err 2 && [ "$(tail -n 1 err | cut -d: -f1,2)" = "changing.csv:4" ]'
+
 run --batch missing.csv
 check "a missing table" \
   'ok 2 && [ "$(cat err)" = "missing.csv: cannot be read: No such file or directory" ]'
@@ -152,7 +166,7 @@ for table in table.csv long.csv; do
 done
 rm out err
 check "no temporary file left behind" \
-  '[ "$(ls -A | tr "\n" " ")" = "after.csv after.scp bad.csv empty.csv empty.txt expected kept.txt long.csv many.csv pipe piped result.txt sheet.scp table.csv " ]'
+  '[ "$(ls -A | tr "\n" " ")" = "after.csv after.scp bad.csv changing.csv changing.fifo empty.csv empty.txt expected kept.txt long.csv many.csv pipe piped result.txt sheet.scp table.csv " ]'
 
 echo "command line: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
