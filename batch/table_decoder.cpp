@@ -46,8 +46,7 @@ void TableDecoder::Decode(std::string_view bytes) {
 
 void TableDecoder::Finish() {
   if (!encoding_) {
-    encoding_ = Encoding::Utf8;
-    if (!markBytes_.empty()) take_(markBytes_);
+    take_(markBytes_);  // the start of a mark that the table ends in is text
   } else if (heldByte_ || heldSurrogate_ != 0) {
     text_.assign(1, kNoCharacter);
     take_(text_);

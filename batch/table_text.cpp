@@ -8,12 +8,10 @@ namespace armoursmith::batch {
 
 TableText ReadTableText(const std::string& path, std::size_t limit) {
   TableSource table(path);
-  TableCheck check = CheckTable(table, path);
-  if (!check.refusal.empty()) return {.text = {}, .problems = std::move(check.refusal)};
   BoundedText output(limit);
-  if (auto refusal = WriteTable(table, path, output); !refusal.empty()) {
-    return {.text = {}, .problems = std::move(refusal)};
-  }
+  std::vector<std::string> refusal = CheckTable(table, path).refusal;
+  if (refusal.empty()) refusal = WriteTable(table, path, output);
+  if (!refusal.empty()) return {.text = {}, .problems = std::move(refusal)};
   if (output.Size() > limit) {
     return {.text = {},
             .problems = {path + ": its text of " + std::to_string(output.Size()) +

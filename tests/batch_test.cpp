@@ -133,8 +133,9 @@ TEST(TableReader, Utf16WithAByteOrderMarkIsTranscoded) {
     EXPECT_EQ(ReadRecords(Utf16(u"a\n", bigEndian) + "b"),
               "1: a|\n" + ProblemLine(2, "cell 1 is not UTF-16" + std::string(kCure)));
   }
-  // A byte of a mark that goes on as no mark does is text.
+  // The bytes of a mark that goes on as no mark does, or that the table ends in, are text.
   EXPECT_EQ(ReadRecords("\xFF\n\xFE"), ProblemLine(1, "cell 1 is not UTF-8" + std::string(kCure)));
+  EXPECT_EQ(ReadRecords("\xEF\xBB"), ProblemLine(1, "cell 1 is not UTF-8" + std::string(kCure)));
 }
 
 // A table saved in another encoding has such text in many cells; it is said once, with the
