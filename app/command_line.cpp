@@ -18,10 +18,12 @@ constexpr char kDescription[] =
 
 constexpr char kBatchHelp[] = R"(
 Batch table:
-  UTF-8, comma-separated, quoted as in RFC 4180, with a header row. The columns Material
-  and Piece are needed; the fields are named by the main window's prompts (Itemdef,
-  Defname, Name, Weight, Armour, StrReq, DexReq, IntReq, Description, Color, Hp,
-  Out of HP). Names are matched without regard to case, in any order. A field column
+  A table with a header row, as spreadsheets save it: cells separated by commas,
+  semicolons or tabs (the header row decides), quoted as in RFC 4180, in UTF-8 or in
+  UTF-16 with a byte-order mark ("Unicode text"); empty rows are skipped. The columns
+  Material and Piece are needed; the fields are named by the main window's prompts
+  (Itemdef, Defname, Name, Weight, Armour, StrReq, DexReq, IntReq, Description, Color,
+  Hp, Out of HP). Names are matched without regard to case, in any order. A field column
   left out gives its prompt text. Piece is a label of the material's list, "Whole Set",
   or empty for a block without an ID line. For example, sets.csv:
 
@@ -30,6 +32,9 @@ Batch table:
     Leather,Whole Set,dusk,Dusk,12
 
   armoursmith --batch sets.csv -o sets.scp
+
+  Platemail, Leather and Hard Leather sets end with "[EOF]", where a server stops
+  reading a script file; rows after such a set are written, with a warning.
 
 Exit status: 0 done; 1 usage error, no display, or the output could not be written;
 2 the table has problems or cannot be read (then nothing is written).

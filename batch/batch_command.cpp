@@ -3,28 +3,58 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
+#include <string_view>
+#include <vector>
 
-#include "batch_run.h"
 #include "byte_streams.h"
 #include "output_file.h"
-#include "problem_lines.h"
-#include "table_file.h"
+#include "output_pieces.h"
+#include "table_passes.h"
+#include "table_source.h"
 
 namespace armoursmith::batch {
 namespace {
 
-std::optional<std::string> WriteStandardOutput(const std::string& text) {
-  if (std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0) {
-    return std::nullopt;
-  }
-  return std::strerror(errno);
+void PrintLines(const std::vector<std::string>& lines) {
+  for (const std::string& line : lines) std::fprintf(stderr, "%s\n", line.c_str());
 }
 
-std::optional<std::string> WriteFile(const std::string& path, const std::string& text) {
-  OutputFile file(path);
-  file.Write(text);
-  file.Commit();
-  return file.Failure();
+// Standard output, written through like an OutputFile; the first failure is kept.
+class StandardOutput {
+ public:
+  const std::optional<std::string>& Failure() const { return failure_; }
+  void Write(std::string_view bytes) {
+    if (!failure_ && std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size()) {
+      failure_ = std::strerror(errno);
+    }
+  }
+  void Commit() {
+    if (!failure_ && std::fflush(stdout) != 0) failure_ = std::strerror(errno);
+  }
+
+ private:
+  std::optional<std::string> failure_;
+};
+
+// Writes the checked table's text to `output` in large pieces and commits it.
+template <typename Output>
+int WriteOutput(TableSource& table, const std::string& tableName, const std::string& outputName,
+                Output& output) {
+  if (!output.Failure()) {
+    OutputPieces pieces([&output](std::string_view piece) { output.Write(piece); });
+    if (const auto refusal = WriteTable(table, tableName, pieces); !refusal.empty()) {
+      PrintLines(refusal);
+      return kTableRefused;
+    }
+    pieces.Flush();
+    output.Commit();
+  }
+  if (const auto& failure = output.Failure()) {
+    std::fprintf(stderr, "%s: cannot be written: %s\n", outputName.c_str(), failure->c_str());
+    return kOutputNotWritten;
+  }
+  return kBatchDone;
 }
 
 }  // namespace
@@ -32,25 +62,18 @@ std::optional<std::string> WriteFile(const std::string& path, const std::string&
 int RunBatchCommand(const BatchRequest& request) {
   UseBinaryStandardStreams();
   const std::string tableName = request.table == "-" ? "<stdin>" : request.table;
-  BatchRun run;
-  if (const auto reason = ReadTableFile(request.table, run)) {
-    std::fprintf(stderr, "%s: cannot be read: %s\n", tableName.c_str(), reason->c_str());
-    return kTableRefused;
-  }
-  for (const std::string& line : ProblemLines(tableName, run)) {
-    std::fprintf(stderr, "%s\n", line.c_str());
-  }
-  if (run.ProblemCount() > 0) return kTableRefused;
+  TableSource table(request.table);
+  const TableCheck check = CheckTable(table, tableName);
+  PrintLines(check.refusal);
+  if (!check.refusal.empty()) return kTableRefused;
+  if (check.warning) std::fprintf(stderr, "%s\n", check.warning->c_str());
 
-  const bool toStandardOutput = request.output == "-";
-  const auto reason = toStandardOutput ? WriteStandardOutput(run.Output())
-                                       : WriteFile(request.output, run.Output());
-  if (reason) {
-    std::fprintf(stderr, "%s: cannot be written: %s\n",
-                 toStandardOutput ? "<stdout>" : request.output.c_str(), reason->c_str());
-    return kOutputNotWritten;
+  if (request.output == "-") {
+    StandardOutput output;
+    return WriteOutput(table, tableName, "<stdout>", output);
   }
-  return kBatchDone;
+  OutputFile output(request.output);
+  return WriteOutput(table, tableName, request.output, output);
 }
 
 }  // namespace armoursmith::batch

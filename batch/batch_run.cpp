@@ -8,6 +8,7 @@
 #include "row_controls.h"
 #include "single_piece_script.h"
 #include "whole_set_script.h"
+#include "whole_set_table.h"
 
 namespace armoursmith::batch {
 namespace {
@@ -43,6 +44,20 @@ std::string Pieces(const MaterialInfo& info) {
   return labels + "or an empty cell";
 }
 
+// Whether the material's whole set ends with "End If" and "[EOF]".
+bool SetEndsWithEndMark(ArmourMaterial material) {
+  for (const WholeSetRow& row : WholeSetTable()) {
+    if (row.material == material) return row.hasTrailer;
+  }
+  return false;
+}
+
+std::string RowsAfterEndMark(std::string_view material, std::size_t setLine) {
+  return "warning: this row and the rows after it are written after the \"[EOF]\" that ends the " +
+         std::string(material) + " set of line " + std::to_string(setLine) +
+         "; a server stops reading a script file at \"[EOF]\"";
+}
+
 }  // namespace
 
 void BatchRun::Record(std::size_t line, std::span<const std::string> cells) {
@@ -55,7 +70,6 @@ void BatchRun::Problem(std::size_t line, std::string what) {
   headerSeen_ = true;  // a header with a problem in a cell gives no columns
   if (problems_.size() < kProblemsKept) problems_.push_back({line, std::move(what)});
   ++problemCount_;
-  std::string().swap(output_);
 }
 
 void BatchRun::Finish() {
@@ -81,8 +95,14 @@ void BatchRun::Generate(std::size_t line, std::span<const std::string> cells) {
                              "; its pieces are " + Pieces(*info));
   }
   if (problemCount_ > 0) return;
-  RowControls controls(*columns_, cells, info->material, *position, output_);
-  if (*position == WholeSetPosition(info->material)) {
+  if (endMark_ && !warning_) {
+    warning_ = {line, RowsAfterEndMark(endMark_->material, endMark_->line)};
+  }
+  const bool wholeSet = *position == WholeSetPosition(info->material);
+  if (wholeSet && SetEndsWithEndMark(info->material)) endMark_ = {line, info->caption};
+  if (!output_) return;
+  RowControls controls(*columns_, cells, info->material, *position, *output_);
+  if (wholeSet) {
     MakeWholeSet(controls);
   } else {
     MakeScript(controls);

@@ -47,11 +47,11 @@ char32_t Decode(std::string_view text, std::size_t& at) {
 
 }  // namespace
 
-std::optional<std::string_view> CellFault(std::string_view cell) {
+std::optional<CellFault> FindCellFault(std::string_view cell) {
   for (std::size_t at = 0; at < cell.size();) {
     const char32_t character = Decode(cell, at);
-    if (character == kNotUtf8) return "is not UTF-8";
-    if (IsLineBreak(character)) return "holds a line break";
+    if (character == kNotUtf8) return CellFault::NotUtf8;
+    if (IsLineBreak(character)) return CellFault::LineBreak;
   }
   return std::nullopt;
 }

@@ -5,9 +5,13 @@
 
 namespace armoursmith::batch {
 
-// What makes a cell unusable as the text of a field box, if anything: bytes that are not
-// UTF-8 (overlong forms, surrogates and values past U+10FFFF included), or a character that
-// breaks a line in the script box.
-std::optional<std::string_view> CellFault(std::string_view cell);
+// What makes a cell unusable as the text of a field box.
+enum class CellFault {
+  NotUtf8,    // bytes that are not UTF-8: overlong forms, surrogates and values past U+10FFFF too
+  LineBreak,  // a character that breaks a line in the script box
+};
+
+// The first fault of the cell, if it has one.
+std::optional<CellFault> FindCellFault(std::string_view cell);
 
 }  // namespace armoursmith::batch

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "generator_controls.h"
+#include "output_sink.h"
 #include "table_columns.h"
 
 namespace armoursmith::batch {
@@ -16,7 +17,7 @@ namespace armoursmith::batch {
 class RowControls : public GeneratorControls {
  public:
   RowControls(const TableColumns& columns, std::span<const std::string> cells,
-              ArmourMaterial material, std::int16_t position, std::string& output)
+              ArmourMaterial material, std::int16_t position, OutputSink& output)
       : columns_(columns),
         cells_(cells),
         material_(material),
@@ -25,7 +26,7 @@ class RowControls : public GeneratorControls {
 
   std::string ReadField(ItemField field) override;
   std::int16_t ReadPiecePosition(ArmourMaterial material) override;
-  void AppendScriptText(std::string_view text) override { output_.append(text); }
+  void AppendScriptText(std::string_view text) override { output_.Append(text); }
   void ShowScriptWindow() override {}
 
  private:
@@ -33,7 +34,7 @@ class RowControls : public GeneratorControls {
   std::span<const std::string> cells_;
   ArmourMaterial material_;
   std::int16_t position_;
-  std::string& output_;
+  OutputSink& output_;
 };
 
 }  // namespace armoursmith::batch

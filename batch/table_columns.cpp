@@ -23,10 +23,34 @@ std::optional<std::size_t> ColumnKind(std::string_view name) {
   return std::nullopt;
 }
 
+bool Names(std::span<const std::string> names, std::string_view column) {
+  return std::ranges::any_of(
+      names, [&](const std::string& name) { return EqualsIgnoringAsciiCase(name, column); });
+}
+
+std::string ExpectedColumns() {
+  std::string what = "the header needs the columns " + std::string(kMaterial) + " and " +
+                     std::string(kPiece) +
+                     ", separated by commas, semicolons or tabs; it may also have ";
+  for (std::size_t field = 0; field < kFieldPrompts.size(); ++field) {
+    if (field > 0) what += field + 1 == kFieldPrompts.size() ? " and " : ", ";
+    what += kFieldPrompts[field];
+  }
+  return what;
+}
+
 }  // namespace
+
+bool NamesMaterialAndPiece(std::span<const std::string> names) {
+  return Names(names, kMaterial) && Names(names, kPiece);
+}
 
 std::optional<TableColumns> ReadHeader(std::span<const std::string> names,
                                        const std::function<void(std::string)>& problem) {
+  if (!NamesMaterialAndPiece(names)) {
+    problem(ExpectedColumns());
+    return std::nullopt;
+  }
   std::array<std::optional<std::size_t>, kItemFieldCount + 2> found;
   bool sound = true;
   for (std::size_t cell = 0; cell < names.size(); ++cell) {
@@ -41,12 +65,6 @@ std::optional<TableColumns> ReadHeader(std::span<const std::string> names,
       sound = false;
     } else {
       found[*kind] = cell;
-    }
-  }
-  for (const std::string_view required : {kMaterial, kPiece}) {
-    if (!found[*ColumnKind(required)]) {
-      problem("the header has no \"" + std::string(required) + "\" column");
-      sound = false;
     }
   }
   if (!sound) return std::nullopt;

@@ -20,10 +20,14 @@ struct TableColumns {
   std::array<std::optional<std::size_t>, kItemFieldCount> fields;
 };
 
+// Whether a header row names the two columns every table needs, Material and Piece, matched
+// without regard to ASCII case.
+bool NamesMaterialAndPiece(std::span<const std::string> names);
+
 // Reads the header row. Column names are matched without regard to ASCII case, in any order:
-// Material, Piece and the twelve field prompts. An unknown or repeated name and a missing
-// Material or Piece column are each one problem, passed to `problem`; then there are no
-// columns.
+// Material, Piece and the twelve field prompts. A header without Material and Piece is one
+// problem, which names the columns a table may have; otherwise an unknown or repeated name is
+// one problem each. Problems are passed to `problem`; then there are no columns.
 std::optional<TableColumns> ReadHeader(std::span<const std::string> names,
                                        const std::function<void(std::string)>& problem);
 

@@ -1,154 +1,38 @@
 #include "table_reader.h"
 
-#include "cell_check.h"
-
 namespace armoursmith::batch {
-namespace {
-
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-std::string CellName(std::size_t index) { return "cell " + std::to_string(index + 1); }
-
-}  // namespace
-
-void TableReader::Feed(std::string_view bytes) {
-  // The mark may arrive split over several pieces; its bytes are held until it is complete
-  // or proves to be the start of ordinary text.
-  while (!bomDecided_ && !bytes.empty()) {
-    if (bytes.front() == kByteOrderMark[bomBytesSeen_]) {
-      bytes.remove_prefix(1);
-      bomDecided_ = ++bomBytesSeen_ == kByteOrderMark.size();
-    } else {
-      bomDecided_ = true;
-      for (const char held : kByteOrderMark.substr(0, bomBytesSeen_)) Take(held);
-    }
-  }
-  for (const char byte : bytes) Take(byte);
-}
 
 void TableReader::Finish() {
-  if (!bomDecided_) {
-    bomDecided_ = true;
-    for (const char held : kByteOrderMark.substr(0, bomBytesSeen_)) Take(held);
+  decoder_.Finish();
+  if (!splitter_) {
+    Choice().Finish();
+    StartSplitting(*Choice().Separator());
   }
-  switch (state_) {
-    case State::Quoted:
-      sink_.Problem(cellLine_, CellName(cellCount_) + ": its opening quote is never closed");
-      return;
-    case State::SkipLine:
-      return;
-    case State::AfterCr:
-      if (cellQuoted_) return Refuse(CellName(cellCount_) + ": text after its closing quote");
-      Cell().push_back('\r');  // a carriage return that ends no line; the cell check refuses it
-      break;
-    case State::CellStart:
-      if (!recordStarted_) return;
-      break;
-    case State::Unquoted:
-    case State::QuoteInQuoted:
-      break;
-  }
-  EndCell();
-  EndRecord();
+  splitter_->Finish();
 }
 
-void TableReader::Take(char byte) {
-  if (state_ != State::SkipLine) recordStarted_ = true;
-  switch (state_) {
-    case State::CellStart:
-      if (byte == '"') {
-        cellQuoted_ = true;
-        state_ = State::Quoted;
-        return;
-      }
-      state_ = State::Unquoted;
-      [[fallthrough]];
-    case State::Unquoted:
-      if (byte == '"') return Refuse(CellName(cellCount_) + ": a quote inside an unquoted cell");
-      break;
-    case State::Quoted:
-      if (byte == '"') {
-        state_ = State::QuoteInQuoted;
-      } else {
-        if (byte == '\n') ++line_;
-        Cell().push_back(byte);  // a line break in a quoted cell is refused at its end
-      }
-      return;
-    case State::QuoteInQuoted:
-      if (byte == '"') {
-        Cell().push_back('"');
-        state_ = State::Quoted;
-        return;
-      }
-      if (byte != ',' && byte != '\r' && byte != '\n') {
-        return Refuse(CellName(cellCount_) + ": text after its closing quote");
-      }
-      break;
-    case State::AfterCr:
-      return TakeAfterCr(byte);
-    case State::SkipLine:
-      if (byte == '\n') {
-        ++line_;
-        StartRecord();
-      }
-      return;
+void TableReader::Take(std::string_view text) {
+  if (!splitter_) {
+    const std::size_t used = Choice().Feed(text);
+    header_.append(text.substr(0, used));
+    const auto separator = Choice().Separator();
+    if (!separator) return;
+    StartSplitting(*separator);
+    text.remove_prefix(used);
   }
-  // Outside quotes, in an unquoted cell or after a closing quote.
-  if (byte == ',') {
-    EndCell();
-  } else if (byte == '\r') {
-    state_ = State::AfterCr;
-  } else if (byte == '\n') {
-    EndCell();
-    ++line_;
-    EndRecord();
-  } else {
-    Cell().push_back(byte);
-  }
+  splitter_->Feed(text);
 }
 
-void TableReader::TakeAfterCr(char byte) {
-  if (byte == '\n') {
-    EndCell();
-    ++line_;
-    EndRecord();
-  } else if (cellQuoted_) {
-    Refuse(CellName(cellCount_) + ": text after its closing quote");
-  } else {
-    Cell().push_back('\r');  // a carriage return that ends no line; the cell check refuses it
-    state_ = State::Unquoted;
-    Take(byte);
-  }
+SeparatorChoice& TableReader::Choice() {
+  if (!choice_) choice_.emplace(decoder_.EncodingName());
+  return *choice_;
 }
 
-void TableReader::EndCell() {
-  if (const auto fault = CellFault(Cell())) {
-    sink_.Problem(cellLine_, CellName(cellCount_) + " " + std::string(*fault));
-    recordFaulty_ = true;
-  }
-  if (++cellCount_ == cells_.size()) cells_.emplace_back();
-  Cell().clear();
-  cellQuoted_ = false;
-  cellLine_ = line_;
-  state_ = State::CellStart;
-}
-
-void TableReader::EndRecord() {
-  if (!recordFaulty_) sink_.Record(recordLine_, std::span(cells_).first(cellCount_));
-  StartRecord();
-}
-
-void TableReader::StartRecord() {
-  cellCount_ = 0;
-  cells_.front().clear();
-  recordLine_ = cellLine_ = line_;
-  recordStarted_ = recordFaulty_ = cellQuoted_ = false;
-  state_ = State::CellStart;
-}
-
-void TableReader::Refuse(std::string what) {
-  sink_.Problem(line_, std::move(what));
-  state_ = State::SkipLine;
+void TableReader::StartSplitting(char separator) {
+  splitter_.emplace(sink_, separator, decoder_.EncodingName());
+  splitter_->Feed(header_);
+  std::string().swap(header_);
+  choice_.reset();
 }
 
 }  // namespace armoursmith::batch

@@ -1,24 +1,24 @@
 #include "table_text.h"
 
-#include "batch_run.h"
-#include "problem_lines.h"
-#include "table_file.h"
+#include "bounded_text.h"
+#include "table_passes.h"
+#include "table_source.h"
 
 namespace armoursmith::batch {
 
 TableText ReadTableText(const std::string& path, std::size_t limit) {
-  BatchRun run;
-  if (const auto reason = ReadTableFile(path, run)) {
-    return {.text = {}, .problems = {path + ": cannot be read: " + *reason}};
-  }
-  if (run.ProblemCount() > 0) return {.text = {}, .problems = ProblemLines(path, run)};
-  if (run.Output().size() > limit) {
+  TableSource table(path);
+  BoundedText output(limit);
+  std::vector<std::string> refusal = CheckTable(table, path).refusal;
+  if (refusal.empty()) refusal = WriteTable(table, path, output);
+  if (!refusal.empty()) return {.text = {}, .problems = std::move(refusal)};
+  if (output.Size() > limit) {
     return {.text = {},
-            .problems = {path + ": its text of " + std::to_string(run.Output().size()) +
+            .problems = {path + ": its text of " + std::to_string(output.Size()) +
                          " bytes is more than the script window takes (" + std::to_string(limit) +
                          "); write it to a file with armoursmith --batch " + path + " -o FILE"}};
   }
-  return {.text = run.Output(), .problems = {}};
+  return {.text = std::move(output).Text(), .problems = {}};
 }
 
 }  // namespace armoursmith::batch

@@ -113,6 +113,16 @@ void SummaryReporter::PrintRatios(std::FILE* out) const {
     std::fprintf(out, "  batch of 100,000 rows = %.0f ms (under 1000 ms: %s)\n",
                  batch->milliseconds, Verdict(batch->milliseconds < 1000));
   }
+  if (const Result* command = Find("BatchCommand/100000")) {
+    std::fprintf(out, "  --batch of 100,000 whole sets to -o = %.0f ms (under 1000 ms: %s)\n",
+                 command->milliseconds, Verdict(command->milliseconds < 1000));
+  }
+  if (const Result* command = Find("BatchCommand/1000000")) {
+    const double peak = command->counters.at("peak_rss_MiB");
+    std::fprintf(out,
+                 "  --batch of 1,000,000 whole sets to -o: peak RSS %.0f MiB (under 64 MiB: %s)\n",
+                 peak, Verdict(peak < 64));
+  }
   if (const Result* memory = Find("PeakRss/10485760")) {
     const double peak = memory->counters.at("peak_rss_MiB");
     std::fprintf(out, "  peak RSS at 10 MB = %.0f MiB (under 200 MiB: %s)\n", peak,

@@ -1,9 +1,9 @@
 """Mutation testing of the program's sources against its tests.
 
-Makes small, realistic faults in the sources under generation/, ui/ and app/ that the test
-programs are built from, one at a time, in a copy of the source tree (so that work on the tree
-itself can go on meanwhile): it rebuilds the test programs incrementally, runs them and counts
-the fault as killed when a test fails or runs out of time. Each fault is taken out again before
+Makes small, realistic faults in the sources under generation/, batch/, ui/ and app/ that the
+test programs are built from, one at a time, in a copy of the source tree (so that work on the
+tree itself can go on meanwhile): it rebuilds the test programs incrementally, runs them and
+counts the fault as killed when a test fails or runs out of time. Each fault is taken out again before
 the next, also on Ctrl-C. Survivors that cannot change what the program does are listed in
 tests/equivalent-mutants.txt and left out of the score. Standard library only.
 """
@@ -20,7 +20,7 @@ import time
 from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
-MUTATED_DIRS = ("generation", "ui", "app")
+MUTATED_DIRS = ("generation", "batch", "ui", "app")
 EQUIVALENTS = ROOT / "tests" / "equivalent-mutants.txt"
 
 STRING = re.compile(r'"(?:\\.|[^"\\])*"|\'(?:\\.|[^\'\\])*\'')

@@ -2,8 +2,10 @@
 // and the same buttons clicked give.
 #include <QLineEdit>
 #include <QTest>
+#include <cstdint>
 
 #include "batch_run.h"
+#include "bounded_text.h"
 #include "table_reader.h"
 #include "test_data.h"
 #include "windows_fixture.h"
@@ -28,7 +30,8 @@ class BatchAndWindows : public testing::WindowsTest {
 // Every material's whole set and one piece each, then a row without a piece; the columns
 // Defname, Armour, StrReq, DexReq, IntReq, Color and Out of HP are left out.
 TEST_F(BatchAndWindows, GiveTheSameBytesForTheSameValues) {
-  batch::BatchRun run;
+  batch::BoundedText output(SIZE_MAX);
+  batch::BatchRun run(&output);
   batch::TableReader reader(run);
   reader.Feed(testing::ReadTestFile("batch/windows.csv"));
   reader.Finish();
@@ -42,7 +45,7 @@ TEST_F(BatchAndWindows, GiveTheSameBytesForTheSameValues) {
     for (qsizetype box = 0; box < boxes.size(); ++box) TypeOver(boxes[box], row[3 + box]);
     Click(row[2]);
   }
-  EXPECT_EQ(run.Output(), Script());
+  EXPECT_EQ(output.Text(), Script());
   // The same bytes that every platform's batch run is checked against.
   EXPECT_EQ(Script(), testing::ReadTestFile("batch/windows.txt"));
   // The typed values arrived: 6 + 4 + 3 + 6 + 5 whole-set blocks and 6 single ones.

@@ -6,8 +6,9 @@
 # shellcheck disable=SC2016  # the conditions are quoted so that check evaluates them later
 set -u
 program=${1:?usage: $0 PROGRAM}
-help=$(dirname "$(realpath "$0")")/golden/help.txt
-source "$(dirname "$(realpath "$0")")/check-helpers.sh"
+here=$(dirname "$(realpath "$0")")
+help=$here/golden/help.txt
+source "$here/check-helpers.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
@@ -51,17 +52,19 @@ status=$?
 check "-platform xcb reaches the windows, which find no display" 'ok 1'
 
 # A table with quoted commas, CR LF line ends and a whole set; its output starts with the
-# designer line and the Platemail set and ends with the Leather cap block.
-printf 'Material,Piece,Name\r\nPlatemail,Whole Set,"Dawn, Bright"\r\nLeather,Cap,x\r\n' >table.csv
+# designer line and the Leather cap block and ends with the Platemail set's end-of-file mark.
+printf 'Material,Piece,Name\r\nLeather,Cap,x\r\nPlatemail,Whole Set,"Dawn, Bright"\r\n' >table.csv
 run --batch table.csv
 check "batch to standard output" 'ok 0 err'
 cp out expected
 check "the output is the generated text" \
   '[ "$(head -c 33 expected)" = $'"'"'// Designed By: Admin Pimlet :)\r'"'"' ] &&
-   [ "$(grep -c "^NAME=Dawn, Bright " expected)" -eq 6 ] &&
-   [ "$(tail -c 16 expected)" = $'"'"'{Hp Out of HP}\r'"'"' ]'
+   [ "$(grep -c "^NAME=Dawn, Bright " expected)" -eq 6 ] && [ "$(grep -c "^NAME=x" expected)" -eq 1 ] &&
+   [ "$(tail -c 7 expected)" = $'"'"'[EOF]\r'"'"' ]'
 env -u DISPLAY "$program" --batch - <table.csv >out 2>err
 check "a table from standard input" 'cmp -s out expected'
+run --batch <(cat table.csv)
+check "a table from a pipe, read once" 'ok 0 err && cmp -s out expected'
 run --batch table.csv -o result.txt
 check "-o writes the file, nothing to stdout" 'ok 0 out && cmp -s result.txt expected'
 chmod 640 result.txt
@@ -89,6 +92,9 @@ run --batch bad.csv -o new.txt
 check "a refused table makes no file" 'ok 2 && [ ! -e new.txt ]'
 run --batch bad.csv
 check "a refused table writes not one byte to stdout" 'ok 2 out'
+env -u DISPLAY "$program" --batch - <bad.csv >out 2>err
+status=$?
+check "nor from standard input" 'ok 2 out && lines err 2'
 {
   echo Material,Piece
   for _ in $(seq 25); do echo "Wood,Cap"; done
@@ -96,6 +102,43 @@ check "a refused table writes not one byte to stdout" 'ok 2 out'
 run --batch many.csv
 check "twenty problems, then how many more" \
   'ok 2 && lines err 21 && [ "$(tail -n 1 err)" = "many.csv: 5 more problems" ]'
+# One sheet saved by a spreadsheet program four ways (tests/batch/sheet/export.sh): comma and
+# UTF-8, semicolons, tabs and UTF-16 give the same text; Windows-1252 is refused once, with
+# the cure.
+sheet=$here/batch/sheet
+for saved in items-comma-utf8.csv items-semicolon.csv items-tab-utf16.txt; do
+  run --batch "$sheet/$saved" -o sheet.scp
+  check "$saved gives the sheet's text" 'ok 0 out && ok 0 err && cmp -s sheet.scp "$sheet/items.scp"'
+done
+env -u DISPLAY "$program" --batch - <"$sheet/items-tab-utf16.txt" >out 2>err
+status=$?
+check "UTF-16 from standard input too" 'ok 0 err && cmp -s out "$sheet/items.scp"'
+run --batch "$sheet/items-windows-1252.csv" -o kept.txt
+check "Windows-1252: one line with the cure, status 2, the old file kept" \
+  'ok 2 out && lines err 1 && [ "$(cat kept.txt)" = "keep me" ] &&
+   grep -q "is not UTF-8; save the table as \"CSV UTF-8\" or \"Unicode text\"$" err'
+
+# Rows after a set that ends with "[EOF]" are written, with one warning on the first of them.
+printf 'Material,Piece\nLeather,Whole Set\n\nLeather,Cap\nPlatemail,Whole Set\nRingmail,Tunic\n' >after.csv
+run --batch after.csv -o after.scp
+check "rows after a set's end-of-file mark: written, status 0, one warning with the row's line" \
+  'ok 0 out && lines err 1 && [ "$(cut -d: -f1-3 err)" = "after.csv:4: warning" ] &&
+   [ "$(grep -c "^ID=" after.scp)" -eq 14 ]'
+
+# A table that changes between its check and its second reading: the warning, printed between
+# them, says when to change it; the output, a pipe that holds the writing until it is read,
+# gets the rows before the new problem, which is reported with status 2.
+printf 'Material,Piece\nLeather,Whole Set\nLeather,Cap\n' >changing.csv
+mkfifo changing.fifo
+env -u DISPLAY timeout 20 "$program" --batch changing.csv -o changing.fifo >out 2>err &
+for _ in $(seq 200); do grep -q warning err && break; sleep 0.1; done
+echo "Wood,Cap" >>changing.csv
+timeout 20 cat changing.fifo >/dev/null
+wait $!
+status=$?
+check "a table that changes after its check: refused when read again" \
+  'ok 2 out && lines err 2 && [ "$(tail -n 1 err | cut -d: -f1,2)" = "changing.csv:4" ]'
+
 run --batch missing.csv
 check "a missing table" \
   'ok 2 && [ "$(cat err)" = "missing.csv: cannot be read: No such file or directory" ]'
@@ -103,9 +146,20 @@ run --batch "$work"
 check "a directory as table" 'ok 2 && lines err 1'
 run --batch table.csv -o no/such/dir/out.txt
 check "an output that cannot be made: status 1" 'ok 1 && lines err 1'
+# Standard output on a full disk: a short text fails when it is flushed, a long one at once.
+{
+  echo Material,Piece
+  for _ in $(seq 20); do echo "Ringmail,Whole Set"; done
+} >long.csv
+for table in table.csv long.csv; do
+  env -u DISPLAY "$program" --batch $table >/dev/full 2>err
+  status=$?
+  check "$table to a full standard output: status 1, one line" \
+    'ok 1 && [ "$(cat err)" = "<stdout>: cannot be written: No space left on device" ]'
+done
 rm out err
 check "no temporary file left behind" \
-  '[ "$(ls -A | tr "\n" " ")" = "bad.csv empty.csv empty.txt expected kept.txt many.csv pipe piped result.txt table.csv " ]'
+  '[ "$(ls -A | tr "\n" " ")" = "after.csv after.scp bad.csv changing.csv changing.fifo empty.csv empty.txt expected kept.txt long.csv many.csv pipe piped result.txt sheet.scp table.csv " ]'
 
 echo "command line: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
