@@ -15,8 +15,10 @@ TableText ReadTableText(const std::string& path, std::size_t limit) {
   if (output.Size() > limit) {
     return {.text = {},
             .problems = {path + ": its text of " + std::to_string(output.Size()) +
-                         " bytes is more than the script window takes (" + std::to_string(limit) +
-                         "); write it to a file with armoursmith --batch " + path + " -o FILE"}};
+                         " bytes is more than the " + std::to_string(limit) +
+                         " the script window takes in one go; write it to a file with "
+                         "armoursmith --batch " +
+                         path + " -o FILE"}};
   }
   return {.text = std::move(output).Text(), .problems = {}};
 }

@@ -14,8 +14,9 @@ struct TableText {
   std::vector<std::string> problems;
 };
 
-// Reads the table at `path` (UTF-8). A text of more than `limit` bytes is refused as well,
-// with a problem that points to writing it to a file with --batch instead.
+// Reads the table at `path` (UTF-8). A text of more than `limit` bytes, the room the script
+// window has left for it, is refused as well, with a problem that points to writing it to a
+// file with --batch instead.
 TableText ReadTableText(const std::string& path, std::size_t limit);
 
 }  // namespace armoursmith::batch

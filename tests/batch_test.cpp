@@ -253,8 +253,10 @@ TEST(TableText, AnOverlongTextOrAnUnreadableTableGivesItsLineInstead) {
   EXPECT_EQ(ReadTableText(path, tunic.size() - 1).problems,
             std::vector<std::string>{
                 path + ": its text of " + std::to_string(tunic.size()) +
-                " bytes is more than the script window takes (" + std::to_string(tunic.size() - 1) +
-                "); write it to a file with armoursmith --batch " + path + " -o FILE"});
+                " bytes is more than the " + std::to_string(tunic.size() - 1) +
+                " the script window takes in one go; write it to a file with armoursmith "
+                "--batch " +
+                path + " -o FILE"});
   EXPECT_EQ(ReadTableText(path + ".missing", SIZE_MAX).problems.size(), 1u);
 }
 
