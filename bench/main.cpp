@@ -1,7 +1,7 @@
 // Times the program where script size could make it slow: clicks on the make buttons with
 // 0 to 10 MB already in the script window, the same whole set written by rewriting the whole
-// text for every line, start-up against a bare Qt window, peak memory with a 10 MB script, and
-// a batch table of 100,000 rows.
+// text for every line, start-up against a window with the same controls made the plain way,
+// peak memory with a 10 MB script, and a batch table of 100,000 rows.
 // Runs on the offscreen platform unless the environment names another.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
