@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QGroupBox>
-#include <QIcon>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -19,6 +18,7 @@
 #include "single_line_validator.h"
 #include "single_piece_script.h"
 #include "whole_set_script.h"
+#include "window_icon.h"
 
 namespace armoursmith {
 namespace {
@@ -41,10 +41,7 @@ Form1::Form1(ScriptWindowAccess& scriptWindow, ControlGate& gate, ErrorReporter 
     : controls_(*this, scriptWindow, gate), reportError_(std::move(reportError)) {
   setObjectName("Form1");
   setWindowTitle(ToQString(kCaption));
-  // The 64 px, 256-colour picture; the 128 px one keeps it sharp at twice the scale.
-  QIcon icon(":/armoursmith.png");
-  icon.addFile(":/icons/armoursmith-128.png");
-  setWindowIcon(icon);
+  setWindowIcon(WindowIcon());
   resize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
   // Frames carry their caption on the border line, so the controls placed just below the
   // caption sit inside the frame whatever the style's own title band.
