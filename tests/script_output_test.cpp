@@ -106,6 +106,11 @@ TEST_F(ScriptOutputTest, NoFieldEverHoldsALineBreakHoweverItArrives) {
 TEST_F(ScriptOutputTest, OnlyTheDropDownOrArrowKeysChooseAPiece) {
   QComboBox* list = form1.PieceList(ArmourMaterial::Platemail);
   list->setFocus();
+  // Typing over the field can be taken back, as in any text field.
+  list->lineEdit()->selectAll();
+  QTest::keyClicks(list, "Gaunt");
+  QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(list->currentText(), "Platemail Piece");
   for (const char* label : {"Tunic", "Whole Set", "tunic"}) {
     list->lineEdit()->selectAll();
     QTest::keyClicks(list, label);

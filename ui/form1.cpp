@@ -132,7 +132,7 @@ void Form1::SetTabOrder() {
   for (const PieceListLayout& layout : kPieceLists) {
     order.emplace_back(layout.tabIndex, PieceList(layout.material));
   }
-  std::ranges::sort(order, {}, &std::pair<int, QWidget*>::first);
+  std::ranges::stable_sort(order, {}, &std::pair<int, QWidget*>::first);
   for (std::size_t i = 1; i < order.size(); ++i) {
     setTabOrder(order[i - 1].second, order[i].second);
   }
