@@ -16,6 +16,7 @@
 #include <string_view>
 
 #include "error_report.h"
+#include "plain_controls_window.h"
 #include "program_windows.h"
 
 namespace armoursmith::bench {
@@ -44,6 +45,11 @@ constexpr long long kScriptForMemory = 10485760;
 
 [[noreturn]] void ShowBareWindow() {
   QWidget window;
+  Finish(WaitUntilPainted(window));
+}
+
+[[noreturn]] void ShowPlainControlsWindow() {
+  PlainControlsWindow window;
   Finish(WaitUntilPainted(window));
 }
 
@@ -142,6 +148,7 @@ std::optional<int> RunProbe(int argc, char* argv[]) {
   if (flag == "--startup-probe=form1") ShowMainWindow();
   if (flag == "--startup-probe=bare") ShowBareWindow();
   if (flag == "--startup-probe=label") ShowLabelWindow();
+  if (flag == "--startup-probe=plain") ShowPlainControlsWindow();
   if (flag.starts_with(kMemoryProbe)) {
     return GrowScriptByClicks(std::atoll(flag.substr(kMemoryProbe.size()).data()));
   }
@@ -150,7 +157,7 @@ std::optional<int> RunProbe(int argc, char* argv[]) {
 }
 
 void RegisterProcessCases() {
-  for (const char* window : {"form1", "bare", "label"}) {
+  for (const char* window : {"form1", "plain", "bare", "label"}) {
     benchmark::RegisterBenchmark((std::string("Startup/") + window).c_str(), Startup, window)
         ->UseManualTime()
         ->Iterations(4)

@@ -13,6 +13,8 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <functional>
+#include <vector>
 
 #include "windows_fixture.h"
 
@@ -106,6 +108,11 @@ TEST_F(ScriptOutputTest, NoFieldEverHoldsALineBreakHoweverItArrives) {
 TEST_F(ScriptOutputTest, OnlyTheDropDownOrArrowKeysChooseAPiece) {
   QComboBox* list = form1.PieceList(ArmourMaterial::Platemail);
   list->setFocus();
+  // Typing over the field can be taken back, as in any text field.
+  list->lineEdit()->selectAll();
+  QTest::keyClicks(list, "Gaunt");
+  QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(list->currentText(), "Platemail Piece");
   for (const char* label : {"Tunic", "Whole Set", "tunic"}) {
     list->lineEdit()->selectAll();
     QTest::keyClicks(list, label);
@@ -161,17 +168,40 @@ TEST_F(ScriptOutputTest, TheBoxEndsAtItsLastLine) {
   }
 }
 
-// What the screen shows after an edit that wraps a line onto a second one is what drawing the
-// window afresh shows: the lines below have moved down.
-TEST_F(ScriptOutputTest, AnEditThatWrapsALineRedrawsTheLinesBelowIt) {
+// What the screen shows after an edit is what drawing the window afresh shows: the lines below
+// have moved when the edit wrapped a line onto a second one, split a line with Enter, or
+// replaced the end of one line and the start of the next with two other lines.
+TEST_F(ScriptOutputTest, AnEditRedrawsTheLinesBelowIt) {
   for (int click = 0; click < 2; ++click) Click("cmdgo");
   ASSERT_TRUE(QTest::qWaitForWindowExposed(ScriptWindow()));
-  QTextCursor name(ScriptWindow()->TextBox()->document()->findBlockByNumber(3));
-  name.movePosition(QTextCursor::EndOfBlock);
-  name.insertText(QString(" name").repeated(30));
-  QCoreApplication::processEvents();
-  const QImage shown = ScriptWindow()->screen()->grabWindow(ScriptWindow()->winId()).toImage();
-  EXPECT_EQ(shown, ScriptWindow()->grab().toImage().convertToFormat(shown.format()));
+  ScriptBox* box = ScriptWindow()->TextBox();
+  const auto caretInLine = [&](int line, int column) {
+    QTextCursor caret(box->document()->findBlockByNumber(line));
+    caret.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, column);
+    box->setTextCursor(caret);
+  };
+  const std::vector<std::function<void()>> edits = {
+      [&] {
+        caretInLine(3, 9);
+        QTest::keyClicks(box, QString(" name").repeated(30));
+      },
+      [&] {
+        caretInLine(5, 3);
+        QTest::keyClick(box, Qt::Key_Return);
+      },
+      [&] {
+        caretInLine(7, 3);
+        box->moveCursor(QTextCursor::Down, QTextCursor::KeepAnchor);
+        QApplication::clipboard()->setText("x\ny");
+        box->paste();
+      },
+  };
+  for (std::size_t edit = 0; edit < edits.size(); ++edit) {
+    edits[edit]();
+    QCoreApplication::processEvents();
+    const QImage shown = ScriptWindow()->screen()->grabWindow(ScriptWindow()->winId()).toImage();
+    EXPECT_EQ(shown, ScriptWindow()->grab().toImage().convertToFormat(shown.format())) << edit;
+  }
 }
 
 // The box breaks lines where the toolkit's own layout of the same text would, at word

@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QGroupBox>
-#include <QIcon>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -22,6 +21,7 @@
 #include "table_appends.h"
 #include "table_drops.h"
 #include "whole_set_script.h"
+#include "window_icon.h"
 
 namespace armoursmith {
 namespace {
@@ -44,10 +44,7 @@ Form1::Form1(ScriptWindowAccess& scriptWindow, ControlGate& gate, ErrorReporter 
     : controls_(*this, scriptWindow, gate), reportError_(std::move(reportError)) {
   setObjectName("Form1");
   setWindowTitle(ToQString(kCaption));
-  // The 64 px, 256-colour picture; the 128 px one keeps it sharp at twice the scale.
-  QIcon icon(":/armoursmith.png");
-  icon.addFile(":/icons/armoursmith-128.png");
-  setWindowIcon(icon);
+  setWindowIcon(WindowIcon());
   resize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
   // Frames carry their caption on the border line, so the controls placed just below the
   // caption sit inside the frame whatever the style's own title band.
@@ -145,7 +142,7 @@ void Form1::SetTabOrder() {
   for (const PieceListLayout& layout : kPieceLists) {
     order.emplace_back(layout.tabIndex, PieceList(layout.material));
   }
-  std::ranges::sort(order, {}, &std::pair<int, QWidget*>::first);
+  std::ranges::stable_sort(order, {}, &std::pair<int, QWidget*>::first);
   for (std::size_t i = 1; i < order.size(); ++i) {
     setTabOrder(order[i - 1].second, order[i].second);
   }
