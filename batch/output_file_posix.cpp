@@ -29,7 +29,7 @@ struct OutputFile::Handle {
 
 OutputFile::OutputFile(const std::string& path) : handle_(std::make_unique<Handle>()) {
   handle_->path = path;
-  struct stat existing {};
+  struct stat existing = {};
   const bool exists = ::stat(path.c_str(), &existing) == 0;
   if (exists && !S_ISREG(existing.st_mode)) {
     handle_->file = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
