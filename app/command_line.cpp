@@ -68,6 +68,9 @@ void AddQtOptions(QCommandLineParser& parser) {
   for (const char* name : kQtFlagOptions) add(name, QString());
 }
 
+void DropSetUpNotes(QtMsgType /*type*/, const QMessageLogContext& /*context*/,
+                    const QString& /*message*/) {}
+
 CommandLine ExitWith(int status) {
   return {.exitStatus = status, .batch = std::nullopt, .tables = {}};
 }
@@ -83,7 +86,13 @@ CommandLine ReadCommandLine(int argc, char* argv[]) {
   // The core application may take arguments out of what it is given; give it a copy.
   int count = argc;
   std::vector<char*> arguments(argv, argv + argc + 1);
+  // Where the environment's locale is not UTF-8 (the C locale of a fresh system, a container
+  // or a cron job), the first application object switches the character type to UTF-8, and
+  // Qt 6.8, unlike 6.4, says so in four lines on stderr. What the program reads and writes is
+  // the same bytes in every locale, so the note would only bury the program's own lines.
+  const QtMessageHandler shown = qInstallMessageHandler(DropSetUpNotes);
   const QCoreApplication core(count, arguments.data());
+  qInstallMessageHandler(shown);
   QCoreApplication::setApplicationName(kProgram);
 
   QCommandLineParser parser;

@@ -49,7 +49,7 @@ OutputFile::OutputFile(const std::string& path) : handle_(std::make_unique<Handl
     failure_ = std::strerror(errno);
     return;
   }
-  struct stat old {};
+  struct stat old = {};
   if (existing >= 0 && (::fstat(existing, &old) != 0 || !S_ISREG(old.st_mode))) {
     handle_->file = existing;  // a terminal, a pipe, /dev/null
     return;

@@ -150,7 +150,7 @@ std::optional<int> RunProbe(int argc, char* argv[]) {
   if (flag == "--startup-probe=label") ShowLabelWindow();
   if (flag == "--startup-probe=plain") ShowPlainControlsWindow();
   if (flag.starts_with(kMemoryProbe)) {
-    return GrowScriptByClicks(std::atoll(flag.substr(kMemoryProbe.size()).data()));
+    return GrowScriptByClicks(std::stoll(std::string(flag.substr(kMemoryProbe.size()))));
   }
   std::fprintf(stderr, "unknown probe: %s\n", argv[1]);
   return EXIT_FAILURE;
@@ -158,6 +158,8 @@ std::optional<int> RunProbe(int argc, char* argv[]) {
 
 void RegisterProcessCases() {
   for (const char* window : {"form1", "plain", "bare", "label"}) {
+    // Google Benchmark 1.7 takes the name as a C string, 1.9 as a std::string.
+    // NOLINTNEXTLINE(readability-redundant-string-cstr)
     benchmark::RegisterBenchmark((std::string("Startup/") + window).c_str(), Startup, window)
         ->UseManualTime()
         ->Iterations(4)

@@ -14,6 +14,17 @@ std::string CaseName(const benchmark::BenchmarkReporter::Run& run) {
 
 const char* Verdict(bool met) { return met ? "met" : "MISSED"; }
 
+// A case that stopped with SkipWithError has no time to summarise. Google Benchmark 1.8
+// replaced the run's error flag by the reason it was skipped, if it was.
+template <typename AnyRun>
+bool Failed(const AnyRun& run) {
+  if constexpr (requires { run.skipped; }) {
+    return run.skipped != 0;  // 0: not skipped
+  } else {
+    return run.error_occurred;
+  }
+}
+
 }  // namespace
 
 SummaryReporter::SummaryReporter(std::unique_ptr<benchmark::BenchmarkReporter> shown)
@@ -25,7 +36,7 @@ bool SummaryReporter::ReportContext(const Context& context) {
 
 void SummaryReporter::ReportRuns(const std::vector<Run>& runs) {
   for (const Run& run : runs) {
-    if (run.error_occurred) continue;
+    if (Failed(run)) continue;
     const bool median = run.run_type == Run::RT_Aggregate;
     if (median && run.aggregate_name != "median") continue;
     const std::string name = CaseName(run);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Starts the program without a display, where it must end at once with status 1 and one line
-# on stderr that gives the toolkit's first warning as the reason and names xvfb-run; on the
-# offscreen platform it must start and keep running.
+# on stderr that gives the toolkit's first warning as the reason and names xvfb-run, in the C
+# locale of a fresh system too; on the offscreen platform it must start and keep running.
 #   usage: tests/check-no-display.sh PROGRAM
 set -u
 program=${1:?usage: $0 PROGRAM}
@@ -18,7 +18,7 @@ fail() {
 for platform in -u\ QT_QPA_PLATFORM QT_QPA_PLATFORM=xcb; do
   what="no display, $platform"
   # shellcheck disable=SC2086  # the platform setting is two words or one
-  env -u DISPLAY -u WAYLAND_DISPLAY $platform timeout 20 "$program" >/dev/null 2>"$err"
+  env -u DISPLAY -u WAYLAND_DISPLAY $platform LC_ALL=C timeout 20 "$program" >/dev/null 2>"$err"
   status=$?
   if [ "$status" -ne 1 ]; then
     fail "$what: exit status $status, not 1"

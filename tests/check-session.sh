@@ -71,9 +71,10 @@ start_server() {
 
 start_server
 
-# Without a compositor the Wayland platform cannot start: one clear line, status 1.
+# Without a compositor the Wayland platform cannot start: one clear line, status 1, in the C
+# locale of a fresh system too.
 if [ "$mode" = wayland ]; then
-  env -u DISPLAY WAYLAND_DISPLAY=no-such-compositor QT_QPA_PLATFORM=wayland timeout 20 \
+  env -u DISPLAY WAYLAND_DISPLAY=no-such-compositor QT_QPA_PLATFORM=wayland LC_ALL=C timeout 20 \
     "$program" >/dev/null 2>"$tmp/stderr"
   status=$?
   [ "$status" -eq 1 ] && [ "$(wc -l <"$tmp/stderr")" -eq 1 ] &&
