@@ -10,7 +10,7 @@ namespace armoursmith {
 
 QString ErrorReportText(const std::exception& error) {
   if (dynamic_cast<const TablesRefused*>(&error)) {
-    return "Nothing was added to the script: the tables have these problems.\n\n" +
+    return "Nothing was added to the script, because of these problems:\n\n" +
            QString::fromUtf8(error.what());
   }
   const auto* failure = dynamic_cast<const ControlError*>(&error);

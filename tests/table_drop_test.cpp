@@ -116,7 +116,7 @@ TEST_F(TableDrops, TablesWithAProblemAddNothingAndShowEveryProblem) {
   const QString nativeWood = QDir::toNativeSeparators(wood);
   const QString nativeMissing = QDir::toNativeSeparators(missing);
   EXPECT_EQ(reportedErrors[0],
-            "Nothing was added to the script: the tables have these problems.\n\n" + nativeWood +
+            "Nothing was added to the script, because of these problems:\n\n" + nativeWood +
                 ":2: unknown material \"Wood\"; the materials are Platemail, Ringmail, "
                 "Chainmail, Leather, Hard Leather\n" +
                 nativeMissing + ": cannot be read: No such file or directory");
