@@ -112,8 +112,8 @@ void BatchCommand(benchmark::State& state) {
   const std::string table = (folder / "table.csv").string();
   const std::string output = (folder / "output.scp").string();
   std::ofstream(table, std::ios::binary) << WholeSets(static_cast<int>(state.range(0)));
-  long peakKib = 0;
   try {
+    long peakKib = 0;
     for (auto _ : state) {
       const ProbeResult result =
           RunProbeProcess({QString::fromLatin1(kBatchProbe), Program(), "--batch",
@@ -122,12 +122,12 @@ void BatchCommand(benchmark::State& state) {
       std::istringstream(result.output) >> peakKib >> seconds;
       state.SetIterationTime(seconds);
     }
+    state.counters["peak_rss_MiB"] = static_cast<double>(peakKib) / 1024;
+    state.counters["table_MiB"] = static_cast<double>(std::filesystem::file_size(table)) / kMiB;
+    state.counters["output_MiB"] = static_cast<double>(std::filesystem::file_size(output)) / kMiB;
   } catch (const std::exception& error) {
-    state.SkipWithError(error.what());
+    state.SkipWithError(error.what());  // a failed run leaves no output to measure
   }
-  state.counters["peak_rss_MiB"] = static_cast<double>(peakKib) / 1024;
-  state.counters["table_MiB"] = static_cast<double>(std::filesystem::file_size(table)) / kMiB;
-  state.counters["output_MiB"] = static_cast<double>(std::filesystem::file_size(output)) / kMiB;
   std::filesystem::remove_all(folder);
 }
 
