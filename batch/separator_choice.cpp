@@ -12,8 +12,7 @@ void SeparatorChoice::Candidate::Problem(std::size_t /*line*/, std::string /*wha
   if (!fits) fits = false;
 }
 
-SeparatorChoice::SeparatorChoice(std::string_view encoding)
-    : candidates_{Candidate(',', encoding), Candidate(';', encoding), Candidate('\t', encoding)} {}
+SeparatorChoice::SeparatorChoice() : candidates_{Candidate(','), Candidate(';'), Candidate('\t')} {}
 
 std::size_t SeparatorChoice::Feed(std::string_view text) {
   // Byte by byte, so that no candidate reads past its header row and the choice comes as soon

@@ -15,7 +15,7 @@ namespace armoursmith::batch {
 // in many languages export with semicolons; "Unicode text" has tabs); comma when none does.
 class SeparatorChoice {
  public:
-  explicit SeparatorChoice(std::string_view encoding);
+  SeparatorChoice();
   SeparatorChoice(const SeparatorChoice&) = delete;
   SeparatorChoice& operator=(const SeparatorChoice&) = delete;
 
@@ -28,10 +28,10 @@ class SeparatorChoice {
   std::optional<char> Separator() const;
 
  private:
-  // Reads the header row with one separator; the first thing it finds decides.
+  // Reads the header row with one separator; the first thing it finds decides. A problem only
+  // tells that the separator does not fit: its words, which would name the encoding, go unread.
   struct Candidate : TableSink {
-    Candidate(char separator, std::string_view encoding)
-        : separator(separator), splitter(*this, separator, encoding) {}
+    explicit Candidate(char separator) : separator(separator), splitter(*this, separator, {}) {}
     Candidate(const Candidate&) = delete;  // its splitter reports to the candidate itself
     Candidate& operator=(const Candidate&) = delete;
     void Record(std::size_t line, std::span<const std::string> cells) override;

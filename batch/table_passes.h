@@ -24,9 +24,9 @@ struct TableCheck {
 // `tableName` is the name the lines give the table.
 TableCheck CheckTable(TableSource& table, const std::string& tableName);
 
-// Reads the checked table again, writing its text to `output`. Gives the lines that refuse it
-// when it cannot be read again or has problems now, having changed since the check; none when
-// its whole text was written.
+// Reads the table, writing its text to `output` as it goes, up to its first problem. Gives the
+// lines that refuse it: it cannot be read, or has problems (after a check: it changed since);
+// none when its whole text was written.
 std::vector<std::string> WriteTable(TableSource& table, const std::string& tableName,
                                     OutputSink& output);
 

@@ -5,27 +5,22 @@ namespace armoursmith::batch {
 void TableReader::Finish() {
   decoder_.Finish();
   if (!splitter_) {
-    Choice().Finish();
-    StartSplitting(*Choice().Separator());
+    choice_->Finish();
+    StartSplitting(*choice_->Separator());
   }
   splitter_->Finish();
 }
 
 void TableReader::Take(std::string_view text) {
   if (!splitter_) {
-    const std::size_t used = Choice().Feed(text);
+    const std::size_t used = choice_->Feed(text);
     header_.append(text.substr(0, used));
-    const auto separator = Choice().Separator();
+    const auto separator = choice_->Separator();
     if (!separator) return;
     StartSplitting(*separator);
     text.remove_prefix(used);
   }
   splitter_->Feed(text);
-}
-
-SeparatorChoice& TableReader::Choice() {
-  if (!choice_) choice_.emplace(decoder_.EncodingName());
-  return *choice_;
 }
 
 void TableReader::StartSplitting(char separator) {

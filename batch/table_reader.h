@@ -28,13 +28,12 @@ class TableReader {
 
  private:
   void Take(std::string_view text);
-  SeparatorChoice& Choice();
   void StartSplitting(char separator);
 
   TableSink& sink_;
   TableDecoder decoder_;
-  // Both made once the decoder knows the encoding, which their messages name.
-  std::optional<SeparatorChoice> choice_;
+  std::optional<SeparatorChoice> choice_{std::in_place};  // until the separator is chosen
+  // Made once it is, when the decoder knows the encoding too, which its messages name.
   std::optional<RecordSplitter> splitter_;
   std::string header_;  // the text read until the separator is chosen
 };

@@ -8,10 +8,10 @@ namespace armoursmith::batch {
 
 class BatchRun;
 
-// The table of a batch run, which reads it twice: once to check it, once to write its text. A
-// file (its name UTF-8) is opened anew for each reading; standard input ("-") and a file that
-// cannot be read again from its start, such as a pipe, are kept in memory by the first reading
-// for the next.
+// A table to be read, possibly more than once: the batch command reads it twice, once to check
+// it, once to write its text. A file (its name UTF-8) is opened anew for each reading; standard
+// input ("-") and a file that cannot be read again from its start, such as a pipe, are kept in
+// memory by the first reading for the next.
 class TableSource {
  public:
   explicit TableSource(std::string path) : path_(std::move(path)) {}

@@ -5,12 +5,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <QCoreApplication>
-#include <QProcess>
+#include <QString>
 #include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -21,6 +21,7 @@
 #include "batch_run.h"
 #include "output_pieces.h"
 #include "piece_catalogue.h"
+#include "probe_process.h"
 #include "table_reader.h"
 
 namespace armoursmith::bench {
@@ -111,25 +112,22 @@ void BatchCommand(benchmark::State& state) {
   const std::string table = (folder / "table.csv").string();
   const std::string output = (folder / "output.scp").string();
   std::ofstream(table, std::ios::binary) << WholeSets(static_cast<int>(state.range(0)));
-  long peakKib = 0;
-  for (auto _ : state) {
-    QProcess probe;
-    probe.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    probe.start(QCoreApplication::applicationFilePath(),
-                {QString::fromLatin1(kBatchProbe), Program(), "--batch",
-                 QString::fromStdString(table), "-o", QString::fromStdString(output)});
-    double seconds = 0;
-    if (!probe.waitForFinished(600000) || probe.exitStatus() != QProcess::NormalExit ||
-        probe.exitCode() != 0) {
-      state.SkipWithError((Program() + " failed").toStdString().c_str());
-      break;
+  try {
+    long peakKib = 0;
+    for (auto _ : state) {
+      const ProbeResult result =
+          RunProbeProcess({QString::fromLatin1(kBatchProbe), Program(), "--batch",
+                           QString::fromStdString(table), "-o", QString::fromStdString(output)});
+      double seconds = 0;  // timed by the probe: the program alone, without the probe's own start
+      std::istringstream(result.output) >> peakKib >> seconds;
+      state.SetIterationTime(seconds);
     }
-    std::istringstream(probe.readAllStandardOutput().toStdString()) >> peakKib >> seconds;
-    state.SetIterationTime(seconds);
+    state.counters["peak_rss_MiB"] = static_cast<double>(peakKib) / 1024;
+    state.counters["table_MiB"] = static_cast<double>(std::filesystem::file_size(table)) / kMiB;
+    state.counters["output_MiB"] = static_cast<double>(std::filesystem::file_size(output)) / kMiB;
+  } catch (const std::exception& error) {
+    state.SkipWithError(error.what());  // a failed run leaves no output to measure
   }
-  state.counters["peak_rss_MiB"] = static_cast<double>(peakKib) / 1024;
-  state.counters["table_MiB"] = static_cast<double>(std::filesystem::file_size(table)) / kMiB;
-  state.counters["output_MiB"] = static_cast<double>(std::filesystem::file_size(output)) / kMiB;
   std::filesystem::remove_all(folder);
 }
 

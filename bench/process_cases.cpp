@@ -3,20 +3,18 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QLabel>
-#include <QProcess>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <fstream>
 #include <sstream>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
 #include "error_report.h"
 #include "plain_controls_window.h"
+#include "probe_process.h"
 #include "program_windows.h"
 
 namespace armoursmith::bench {
@@ -86,34 +84,13 @@ int GrowScriptByClicks(long long bytes) {
   return EXIT_SUCCESS;
 }
 
-struct ProbeResult {
-  double seconds;
-  std::string output;
-};
-
-// Runs this program with `argument` and times it from start to exit.
-ProbeResult RunProbeProcess(const QString& argument) {
-  QProcess process;
-  process.setProgram(QCoreApplication::applicationFilePath());
-  process.setArguments({argument});
-  process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-  const auto start = std::chrono::steady_clock::now();
-  process.start();
-  const bool finished = process.waitForFinished(300000);
-  const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-  if (!finished || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
-    throw std::runtime_error("probe failed: " + argument.toStdString());
-  }
-  return {elapsed.count(), process.readAllStandardOutput().toStdString()};
-}
-
 void Startup(benchmark::State& state, const char* window) {
   const QString argument = QString::fromLatin1(kStartupProbe) + window;
   try {
     // Untimed first start: the libraries and fonts then come from the cache, as on a desktop
     // that has run a Qt program before.
-    RunProbeProcess(argument);
-    for (auto _ : state) state.SetIterationTime(RunProbeProcess(argument).seconds);
+    RunProbeProcess({argument});
+    for (auto _ : state) state.SetIterationTime(RunProbeProcess({argument}).seconds);
   } catch (const std::exception& error) {
     state.SkipWithError(error.what());
   }
@@ -125,7 +102,7 @@ void PeakRss(benchmark::State& state) {
   long long bytes = 0, clicks = 0;
   try {
     for (auto _ : state) {
-      const ProbeResult result = RunProbeProcess(argument);
+      const ProbeResult result = RunProbeProcess({argument});
       state.SetIterationTime(result.seconds);
       std::istringstream(result.output) >> startKib >> peakKib >> bytes >> clicks;
     }
