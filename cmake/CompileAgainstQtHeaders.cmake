@@ -12,6 +12,9 @@ target_include_directories(armoursmith_program_sources PRIVATE
 target_include_directories(armoursmith_program_sources SYSTEM PRIVATE
   ${ARMOURSMITH_QT_HEADERS} ${ARMOURSMITH_QT_HEADERS}/QtCore ${ARMOURSMITH_QT_HEADERS}/QtGui
   ${ARMOURSMITH_QT_HEADERS}/QtWidgets)
+# After Qt's own: the one Windows header that newer Debian Qt packages leave out.
+target_include_directories(armoursmith_program_sources SYSTEM AFTER PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/qt-windows-headers)
 # What Qt's own CMake files define for a Windows program that uses these three modules.
 target_compile_definitions(armoursmith_program_sources PRIVATE
   QT_CORE_LIB QT_GUI_LIB QT_WIDGETS_LIB QT_NO_DEBUG UNICODE _UNICODE WIN32 _WIN64

@@ -25,9 +25,9 @@ void Put(DWORD stream, std::string_view bytes) {
 int wmain(int argc, wchar_t* argv[]) {
   if (argc == 3 && std::wstring_view(argv[1]) == L"outlive") {
     std::ofstream file(std::filesystem::path(argv[2]), std::ios::binary);
-    file << "started" << std::endl;
+    file << "started\n" << std::flush;  // seen while this waits
     std::this_thread::sleep_for(std::chrono::seconds(2));
-    file << "outlived" << std::endl;
+    file << "outlived\n";
     return 0;
   }
   for (int index = 1; index < argc; ++index) {
