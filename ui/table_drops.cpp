@@ -52,8 +52,8 @@ class TableDropFilter : public QObject {
     // The drop ends first: the file manager is not kept waiting while the tables are read or
     // a problem is shown.
     if (type == QEvent::Drop) {
-      QMetaObject::invokeMethod(
-          this, [this, files] { handler_(files); }, Qt::QueuedConnection);
+      const auto takeTables = [this, files] { handler_(files); };
+      QMetaObject::invokeMethod(this, takeTables, Qt::QueuedConnection);
     }
     return true;
   }
