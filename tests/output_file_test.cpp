@@ -1,7 +1,7 @@
-// The file a batch run writes: its new text takes the file's place whole, on Commit, which
-// tests/check-batch-command.sh checks byte for byte on every platform, for a file replaced and
-// a new one. Until then, and when the run ends without a Commit, what was there stays as it
-// was, and no other file is left beside it.
+// The file a batch run writes: its new text takes the file's place whole, on Commit. Until
+// then, and when the run ends without a Commit, what was there stays as it was, and no other
+// file is left beside it. tests/check-batch-command.sh replaces files and makes new ones
+// through the batch command, byte for byte, on every platform.
 #include "output_file.h"
 
 #include <gtest/gtest.h>
@@ -49,7 +49,7 @@ class OutputFileTest : public ::testing::Test {
                                   ("armoursmith-output-" + std::to_string(std::random_device()()));
 };
 
-TEST_F(OutputFileTest, WithoutCommitEverythingStaysAsItWas) {
+TEST_F(OutputFileTest, TheOldFileStaysUntilCommitAndNothingIsLeftWithoutOne) {
   Put("script.scp", "old text");
   {
     OutputFile existing(Path("script.scp"));
@@ -59,7 +59,12 @@ TEST_F(OutputFileTest, WithoutCommitEverythingStaysAsItWas) {
     EXPECT_EQ(Files().at("script.scp"), "old text");
     EXPECT_FALSE(Files().contains("new.scp"));
   }
-  EXPECT_EQ(Files(), (std::map<std::string, std::string>{{"script.scp", "old text"}}));
+  using Folder = std::map<std::string, std::string>;
+  EXPECT_EQ(Files(), (Folder{{"script.scp", "old text"}}));
+  OutputFile file(Path("script.scp"));
+  file.Write("new text");
+  EXPECT_TRUE(file.Commit());
+  EXPECT_EQ(Files(), (Folder{{"script.scp", "new text"}}));
 }
 
 TEST_F(OutputFileTest, AFileThatCannotBeMadeFailsAndMakesNothing) {
