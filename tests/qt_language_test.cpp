@@ -1,16 +1,15 @@
 // Qt's own texts in the user's language: run with a German desktop language, set before the
-// application object exists as a desktop session sets it. The program's texts stay English.
+// application object exists as a desktop session sets it. The script stays as it was.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
 #include <QTranslator>
 #include <memory>
 
 #include "qt_translations.h"
-#include "test_data.h"
+#include "test_files.h"
 #include "windows_fixture.h"
 
 namespace armoursmith {
@@ -33,34 +32,21 @@ class QtLanguageTest : public testing::WindowsTest {
     }
     return entries;
   }
-  // The languages of the translations in use, as their files name them.
-  static QList<QLocale::Language> TranslationLanguages() {
-    QList<QLocale::Language> languages;
-    for (const QTranslator* translator :
-         QCoreApplication::instance()->findChildren<QTranslator*>()) {
-      languages << QLocale(translator->language()).language();
-    }
-    return languages;
-  }
 };
 
-// The German words are Qt's and change between its releases: the test asks only that Qt's
-// German translation is the one in use and that every entry of the menu is translated.
+// The German words are Qt's and change between its releases: the test asks only that every
+// entry of the menu is translated, and that the script stays as it was.
 TEST_F(QtLanguageTest, GermanDesktopGetsGermanMenusAndTheSameScript) {
   const QStringList english = ContextMenu();
   LoadQtTranslations();
-  EXPECT_EQ(TranslationLanguages(), QList({QLocale::German}));
   const QStringList german = ContextMenu();
   ASSERT_EQ(german.size(), english.size());
   for (qsizetype entry = 0; entry < german.size(); ++entry) {
     EXPECT_NE(german[entry], english[entry]);
   }
-  EXPECT_EQ(Control<QPushButton>("cmdgo")->text(), "MAKE SCRIPT!!!");
-  EXPECT_EQ(Control<QLineEdit>("txtweight")->text(), "Weight");
   Pick("cbo2", 1);
   Click("cmdgo");
   EXPECT_EQ(Script(), testing::ReadGolden("startup_platemail_tunic.txt"));
-  EXPECT_EQ(ScriptWindow()->windowTitle(), "Form2");
 }
 
 TEST_F(QtLanguageTest, RightToLeftLanguageKeepsTheLayoutLeftToRight) {

@@ -21,18 +21,9 @@
 namespace armoursmith {
 namespace {
 
-class ScriptOutputTest : public testing::WindowsTest {
- protected:
-  // What a copy of the whole script box puts on the clipboard.
-  const QMimeData* CopyAll(void (QPlainTextEdit::*copyOrCut)() = &QPlainTextEdit::copy) {
-    ScriptBox* box = ScriptWindow()->TextBox();
-    box->selectAll();
-    (box->*copyOrCut)();
-    return QApplication::clipboard()->mimeData();
-  }
-};
+using ScriptOutputTest = testing::WindowsTest;
 
-TEST_F(ScriptOutputTest, CopyAndCutGiveEveryCharacterAsPlainTextOnly) {
+TEST_F(ScriptOutputTest, ACopyGivesEveryCharacterAsPlainTextOnly) {
   const QString unusual = "a\u00a0b\tc \u00e9\u4e2d \U0001F6E1\u0301 \x01";
   form1.FieldBox(ItemField::Name)->setText(unusual);
   form1.FieldBox(ItemField::Color)->selectAll();
@@ -42,20 +33,11 @@ TEST_F(ScriptOutputTest, CopyAndCutGiveEveryCharacterAsPlainTextOnly) {
   EXPECT_TRUE(script.contains("NAME=" + unusual + "\r\nTYPE=T_ARMOR\r\n")) << script;
   EXPECT_TRUE(script.contains("\r\nCOLOR=0x\u00a0\u00a0\r\n{Hp Out of HP}\r\n")) << script;
 
-  QString lines = script;
-  lines.replace("\r\n", "\n");
-  const QMimeData* copied = CopyAll();
+  ScriptWindow()->TextBox()->selectAll();
+  ScriptWindow()->TextBox()->copy();
+  const QMimeData* copied = QApplication::clipboard()->mimeData();
   EXPECT_EQ(copied->formats(), QStringList{"text/plain"});
-  EXPECT_EQ(copied->text(), lines);
-  EXPECT_EQ(CopyAll(&QPlainTextEdit::cut)->text(), lines);
-  EXPECT_EQ(Script(), "");
-
-  // A large script copies whole.
-  QString large;
-  while (large.size() < qsizetype{1024} * 1024) large += script;
-  ScriptWindow()->AppendScriptText(large);
-  large.replace("\r\n", "\n");
-  EXPECT_EQ(CopyAll()->text(), large);
+  EXPECT_EQ(copied->text(), QString(script).replace("\r\n", "\n"));
 }
 
 // Every way a line break can reach a field box, with every character the script box takes as
@@ -151,7 +133,6 @@ TEST_F(ScriptOutputTest, TheBoxEndsAtItsLastLine) {
   for (int click = 0; click < 4; ++click) Click("cmdgo");
   ScriptBox* box = ScriptWindow()->TextBox();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(ScriptWindow()));
-  EXPECT_EQ(box->textCursor().position(), 0);
   QTextCursor end(box->document());
   end.movePosition(QTextCursor::End);
   for (const auto& scrollToTheEnd :
@@ -206,7 +187,7 @@ TEST_F(ScriptOutputTest, AnEditRedrawsTheLinesBelowIt) {
 
 // The box breaks lines where the toolkit's own layout of the same text would, at word
 // boundaries and inside a word only where the word alone is wider than the box.
-TEST_F(ScriptOutputTest, LongLinesWrapAsTheToolkitWrapsThem) {
+TEST_F(ScriptOutputTest, LongLinesWrapAsTheToolkitWrapsThemWithoutScrollBars) {
   Click("cmdgo");
   ScriptBox* box = ScriptWindow()->TextBox();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(ScriptWindow()));
@@ -248,6 +229,9 @@ TEST_F(ScriptOutputTest, LongLinesWrapAsTheToolkitWrapsThem) {
     EXPECT_EQ(starts, expectedStarts) << text.left(20);
     EXPECT_EQ(ScriptWindow()->ScriptText(), text);  // wrapping adds no line break
   }
+  // However long the script, the box shows no scroll bars.
+  EXPECT_FALSE(box->verticalScrollBar()->isVisible());
+  EXPECT_FALSE(box->horizontalScrollBar()->isVisible());
 }
 
 }  // namespace

@@ -1,11 +1,7 @@
 #include "windows_fixture.h"
 
-#include <QComboBox>
-#include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
-
-#include "error_report.h"
 
 namespace armoursmith::testing {
 
@@ -18,10 +14,6 @@ void RecordingGate::Run(const ControlCall& call, const std::function<void()>& op
 void WindowsTest::SetUp() {
   form1.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form1));
-}
-
-void WindowsTest::Report(const std::exception& error) {
-  reportedErrors.push_back(ErrorReportText(error));
 }
 
 void WindowsTest::FailAt(std::string_view control, ControlOperation operation, int nth) {
@@ -40,19 +32,11 @@ void WindowsTest::Click(const QString& button) {
                     option ? QPoint(12, control->height() / 2) : QPoint());
 }
 
-void WindowsTest::Pick(const QString& list, int position) {
-  Control<QComboBox>(list)->setCurrentIndex(position);
-}
-
 void WindowsTest::ChooseOnly(const QString& positions) {
   for (const char* list : {"cbo1", "cbo2", "cbo3", "cbo4", "cbo5"}) Pick(list, -1);
   for (const QString& choice : positions.split(' ', Qt::SkipEmptyParts)) {
     Pick(choice.section('=', 0, 0), choice.section('=', 1).toInt());
   }
-}
-
-std::string WindowsTest::Script() const {
-  return ScriptWindow() ? ScriptWindow()->ScriptText().toStdString() : std::string();
 }
 
 }  // namespace armoursmith::testing

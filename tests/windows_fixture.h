@@ -2,17 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QString>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "control_gate.h"
+#include "error_report.h"
 #include "form1.h"
 #include "form2.h"
 #include "script_window_holder.h"
-
-class QComboBox;
 
 // Lets test failures print Qt strings readably.
 inline std::ostream& operator<<(std::ostream& out, const QString& text) {
@@ -40,7 +40,7 @@ class WindowsTest : public ::testing::Test {
   Form1 form1{scriptWindow, gate, [this](const std::exception& error) { Report(error); }};
 
   void SetUp() override;
-  void Report(const std::exception& error);
+  void Report(const std::exception& error) { reportedErrors.push_back(ErrorReportText(error)); }
   // Makes the nth operation `operation` on `control` fail with status -7.
   void FailAt(std::string_view control, ControlOperation operation, int nth = 1);
   template <typename Widget = QWidget>
@@ -50,10 +50,14 @@ class WindowsTest : public ::testing::Test {
     return control;
   }
   void Click(const QString& button);
-  void Pick(const QString& list, int position);  // as choosing it in the drop-down does
-  void ChooseOnly(const QString& positions);     // "cbo2=1 cbo1=0"; the other lists none
+  void Pick(const QString& list, int position) {  // as choosing it in the drop-down does
+    Control<QComboBox>(list)->setCurrentIndex(position);
+  }
+  void ChooseOnly(const QString& positions);  // "cbo2=1 cbo1=0"; the other lists none
   Form2* ScriptWindow() const { return scriptWindow.ExistingScriptWindow(); }
-  std::string Script() const;  // UTF-8; empty without a script window
+  std::string Script() const {  // UTF-8; empty without a script window
+    return ScriptWindow() ? ScriptWindow()->ScriptText().toStdString() : std::string();
+  }
   bool ScriptWindowShown() const { return ScriptWindow() && ScriptWindow()->isVisible(); }
 };
 
