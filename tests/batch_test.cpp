@@ -13,10 +13,8 @@
 #include "batch_run.h"
 #include "bounded_text.h"
 #include "output_pieces.h"
-#include "table_passes.h"
 #include "table_reader.h"
 #include "table_readings.h"
-#include "table_source.h"
 #include "table_text.h"
 #include "test_files.h"
 
@@ -223,22 +221,9 @@ TEST(TableText, AnOverlongTextOrAnUnreadableTableGivesItsLineInstead) {
                 path + " -o FILE"});
 }
 
-// The text is written as the second reading goes, so a table that changes between the
-// readings could be refused only then; the command then leaves the output file as it was.
-TEST(TablePasses, ATableThatChangesAfterItsCheckIsRefusedWhenWritten) {
-  const TableFile file("armoursmith-table-passes.csv");
-  TableSource table(file.Write("Material,Piece\nLeather,Cap\n"));
-  EXPECT_EQ(CheckTable(table, "t").refusal, std::vector<std::string>{});
-  file.Write("Material,Piece\nLeather,Cap\nWood,Cap\n");
-  BoundedText output(SIZE_MAX);
-  EXPECT_EQ(WriteTable(table, "t", output),
-            std::vector<std::string>{"t:3: unknown material \"Wood\"; the materials are Platemail, "
-                                     "Ringmail, Chainmail, Leather, Hard Leather"});
-}
-
 // Memory that does not grow with the table: the text leaves in large pieces while the table is
 // still being read.
-TEST(TablePasses, TheTextLeavesInLargePiecesWhileTheTableIsRead) {
+TEST(BatchRun, TheTextLeavesInLargePiecesWhileTheTableIsRead) {
   std::string table = "Material,Piece\n";
   for (int row = 0; row < 2000; ++row) table += "Ringmail,Whole Set\n";
   std::vector<std::size_t> pieces;
