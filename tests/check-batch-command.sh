@@ -78,6 +78,14 @@ if [ "$windows" -eq 0 ]; then
   run table.csv link.scp
   check "through 40 symbolic links" 'warned && [ -L link.scp ] && cmp -s real.scp "$expected"'
   rm link*.scp real.scp
+  # Started with standard input closed (as some services start programs), the output may
+  # get descriptor 0: a pipe there is still written as a pipe, not replaced by a file.
+  mkfifo pipe.scp
+  timeout 60 cat pipe.scp >piped.scp &
+  run table.csv pipe.scp <&-
+  wait
+  check "into a pipe on descriptor 0" 'warned && [ -p pipe.scp ] && cmp -s piped.scp "$expected"'
+  rm pipe.scp piped.scp
 fi
 
 if [ "$windows" -eq 0 ] && [ "$(id -u)" -eq 0 ]; then
