@@ -70,7 +70,7 @@ std::optional<TableColumns> ReadHeader(std::span<const std::string> names,
   if (!sound) return std::nullopt;
   TableColumns columns{
       .count = names.size(), .material = *found[0], .piece = *found[1], .fields = {}};
-  std::copy(found.begin() + 2, found.end(), columns.fields.begin());
+  std::copy_n(found.begin() + 2, columns.fields.size(), columns.fields.begin());
   return columns;
 }
 
