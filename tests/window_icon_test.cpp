@@ -1,6 +1,8 @@
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
+#include <fstream>
+#include <sstream>
 
 #include "windows_fixture.h"
 
@@ -14,6 +16,11 @@ using WindowIconTest = testing::WindowsTest;
 TEST_F(WindowIconTest, PaletteImageAtScaleOneSharpImageAtScaleTwo) {
   const QIcon icon = form1.windowIcon();
   EXPECT_EQ(icon.availableSizes(), QList<QSize>({{64, 64}, {128, 128}}));
+  // The pictures are read as what they are: no image format plugin is loaded for them.
+  icon.pixmap(QSize(64, 64), 1.0);
+  std::stringstream mappedFiles;
+  mappedFiles << std::ifstream("/proc/self/maps").rdbuf();
+  EXPECT_EQ(mappedFiles.str().find("/imageformats/"), std::string::npos);
 
   const QImage paletteImage(":/armoursmith.png");
   EXPECT_EQ(paletteImage.format(), QImage::Format_Indexed8);
