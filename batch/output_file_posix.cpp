@@ -92,12 +92,9 @@ void OutputFile::Write(std::string_view bytes) {
 bool OutputFile::Commit() {
   if (failure_) return false;
   const bool replacing = !handle_->replacement.empty();
-  if (replacing && ::fsync(handle_->file) != 0) {
-    failure_ = std::strerror(errno);
-    return false;
-  }
-  const int file = std::exchange(handle_->file, -1);
-  if (::close(file) != 0 ||
+  // When the sync fails, the file stays open for the destructor to close.
+  if ((replacing && ::fsync(handle_->file) != 0) ||
+      ::close(std::exchange(handle_->file, -1)) != 0 ||
       (replacing && ::rename(handle_->replacement.c_str(), handle_->path.c_str()) != 0)) {
     failure_ = std::strerror(errno);
     return false;

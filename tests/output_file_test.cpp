@@ -74,6 +74,17 @@ TEST_F(OutputFileTest, AFileThatCannotBeMadeFailsAndMakesNothing) {
   file.Write("text");
   EXPECT_FALSE(file.Commit());
   EXPECT_TRUE(Files().empty());
+
+  // A folder made in the output's place while the run wrote.
+  {
+    OutputFile taken(Path("taken.scp"));
+    taken.Write("text");
+    std::filesystem::create_directories(Path("taken.scp") + "/inside");
+    EXPECT_FALSE(taken.Commit());
+    ASSERT_TRUE(taken.Failure());
+    EXPECT_FALSE(taken.Failure()->empty());
+  }
+  EXPECT_EQ(Files().size(), 1);
 }
 
 }  // namespace
