@@ -1,6 +1,6 @@
 // Script files as the script window opens and saves them, without windows: the text that a
-// file's bytes give, the files refused with their first bad line, and the "[EOF]" that text
-// follows. The windows' own stories are in script_file_window_test.cpp.
+// file's bytes give or their first bad line, and the "[EOF]" that text follows. The windows'
+// own stories are in script_file_window_test.cpp.
 #include "script_file.h"
 
 #include <gtest/gtest.h>
@@ -67,62 +67,6 @@ TEST(EndMark, TheFirstEndOfFileLineWithTextAfterItIsFound) {
   EXPECT_EQ(FindTextAfterEndMark("[EOF] \r\nx\r\n[eof]\r\nx\r\n[EOF]x\r\nx"), std::nullopt);
   EXPECT_EQ(FindTextAfterEndMark("[EOF]"), std::nullopt);
   EXPECT_EQ(FindTextAfterEndMark(""), std::nullopt);
-}
-
-class ScriptFileTest : public ::testing::Test {
- protected:
-  void SetUp() override { std::filesystem::create_directories(folder_); }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
-
-  // The UTF-8 path of `name` in the test's own folder.
-  std::string Path(const std::string& name) const {
-    const std::u8string path = (folder_ / name).u8string();
-    return {path.begin(), path.end()};
-  }
-  std::string Put(const std::string& name, const std::string& bytes) const {
-    std::ofstream(folder_ / name, std::ios::binary) << bytes;
-    return Path(name);
-  }
-  std::string Bytes(const std::string& name) const {
-    std::ostringstream bytes;
-    bytes << std::ifstream(folder_ / name, std::ios::binary).rdbuf();
-    return bytes.str();
-  }
-
- private:
-  // Other checkouts' tests may run at the same time.
-  std::filesystem::path folder_ = std::filesystem::temp_directory_path() /
-                                  ("armoursmith-script-" + std::to_string(std::random_device()()));
-};
-
-TEST_F(ScriptFileTest, AFileIsReadWithinTheBoundOrRefusedWithItsProblem) {
-  const std::string path = Put("items.scp", "\xEF\xBB\xBFone\r\ntwo");
-  const ScriptFileReading reading = ReadScriptFile(path, 11);
-  EXPECT_EQ(reading.text, "one\ntwo");
-  EXPECT_EQ(reading.problem, std::nullopt);
-  EXPECT_EQ(ReadScriptFile(path, 10).problem,
-            path + ": the file is larger than the 10 bytes the script window takes in one go");
-
-  EXPECT_EQ(ReadScriptFile(Put("latin.scp", "one\r\nD\xE4mmerung\r\n"), 100).problem,
-            Path("latin.scp") +
-                ":2: the line is not UTF-8 text; save the file as UTF-8 and open it again");
-  EXPECT_EQ(ReadScriptFile(Put("nul.scp", std::string("one\ntwo\nt\0o", 11)), 100).problem,
-            Path("nul.scp") +
-                ":3: the line holds a NUL byte (character 0), which a text file never holds");
-  const std::string unread = Path("missing.scp") + ": cannot be read: ";
-  const std::optional<std::string> missing = ReadScriptFile(Path("missing.scp"), 100).problem;
-  ASSERT_TRUE(missing);
-  EXPECT_TRUE(missing->starts_with(unread)) << *missing;
-  EXPECT_GT(missing->size(), unread.size());
-}
-
-TEST_F(ScriptFileTest, AWriteGivesTheBytesOrTheSystemsReason) {
-  EXPECT_EQ(WriteScriptFile(Put("items.scp", "old and longer"), "new\r\n"), std::nullopt);
-  EXPECT_EQ(Bytes("items.scp"), "new\r\n");
-  const std::optional<std::string> failure = WriteScriptFile(Path("items.scp/inside.scp"), "x");
-  ASSERT_TRUE(failure);
-  EXPECT_FALSE(failure->empty());
-  EXPECT_EQ(Bytes("items.scp"), "new\r\n");
 }
 
 }  // namespace
