@@ -38,7 +38,8 @@ Form2::Form2(TableDropHandler onTableDrop, ScriptFileSession& files)
   txtscript_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   txtscript_->setAccessibleName("Item definition script");
   setFocusProxy(txtscript_);
-  // The box shows them in its context menu too, after the toolkit's own entries.
+  // The file commands answer their keys anywhere in the window; the box also offers them in
+  // its context menu, after the toolkit's own entries.
   AddFileCommand("&Open…", kOpenKeys, [this] { files_.Open(); });
   AddFileCommand("&Save", kSaveKeys, [this] { files_.Save(); });
   AddFileCommand("Save &As…", kSaveAsKeys, [this] { files_.SaveAs(); });
