@@ -8,6 +8,7 @@
 #include "control_gate.h"
 #include "error_report.h"
 #include "form1.h"
+#include "platform_file_dialogs.h"
 #include "qt_translations.h"
 #include "script_window_holder.h"
 
@@ -51,7 +52,8 @@ int main(int argc, char* argv[]) {
   QGuiApplication::setDesktopFileName("armoursmith");
   armoursmith::LoadQtTranslations();
 
-  armoursmith::ScriptWindowHolder scriptWindow;
+  armoursmith::PlatformFileDialogs dialogs;
+  armoursmith::ScriptWindowHolder scriptWindow(dialogs);
   armoursmith::ControlGate gate;
   armoursmith::Form1 form1(scriptWindow, gate, [&form1](const std::exception& error) {
     armoursmith::ReportError(&form1, error);

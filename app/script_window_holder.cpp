@@ -6,7 +6,7 @@ ScriptWindowHolder::~ScriptWindowHolder() { delete window_; }
 
 Form2& ScriptWindowHolder::EnsureScriptWindow() {
   if (!window_) {
-    window_ = new Form2(onTableDrop_);
+    window_ = new Form2(onTableDrop_, files_);
     window_->setAttribute(Qt::WA_DeleteOnClose);
   }
   return *window_;

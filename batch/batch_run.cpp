@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "ascii_case.h"
+#include "end_mark.h"
 #include "piece_catalogue.h"
 #include "row_controls.h"
 #include "single_piece_script.h"
@@ -54,8 +55,8 @@ bool SetEndsWithEndMark(ArmourMaterial material) {
 
 std::string RowsAfterEndMark(std::string_view material, std::size_t setLine) {
   return "warning: this row and the rows after it are written after the \"[EOF]\" that ends the " +
-         std::string(material) + " set of line " + std::to_string(setLine) +
-         "; a server stops reading a script file at \"[EOF]\"";
+         std::string(material) + " set of line " + std::to_string(setLine) + "; " +
+         std::string(kServerStopsAtEndMark);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 
 #include "error_report.h"
 #include "plain_controls_window.h"
+#include "platform_file_dialogs.h"
 #include "probe_process.h"
 #include "program_windows.h"
 
@@ -34,7 +35,8 @@ constexpr long long kScriptForMemory = 10485760;
 // The main window made as the program's start-up makes it.
 [[noreturn]] void ShowMainWindow() {
   QGuiApplication::setDesktopFileName("armoursmith");
-  ScriptWindowHolder scriptWindow;
+  PlatformFileDialogs dialogs;
+  ScriptWindowHolder scriptWindow(dialogs);
   ControlGate gate;
   Form1 form1(scriptWindow, gate,
               [&form1](const std::exception& error) { ReportError(&form1, error); });

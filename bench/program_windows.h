@@ -4,6 +4,7 @@
 
 #include "control_gate.h"
 #include "form1.h"
+#include "platform_file_dialogs.h"
 #include "script_window_holder.h"
 
 class QPlainTextEdit;
@@ -36,7 +37,8 @@ class ProgramWindows {
   qsizetype ScriptBytes();
 
  private:
-  ScriptWindowHolder scriptWindow_;
+  PlatformFileDialogs dialogs_;
+  ScriptWindowHolder scriptWindow_{dialogs_};
   ControlGate gate_;
   Form1 form1_;
 };

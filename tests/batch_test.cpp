@@ -13,6 +13,7 @@
 #include "batch_run.h"
 #include "bounded_text.h"
 #include "output_pieces.h"
+#include "script_file.h"
 #include "table_reader.h"
 #include "table_readings.h"
 #include "table_text.h"
@@ -219,6 +220,15 @@ TEST(TableText, AnOverlongTextOrAnUnreadableTableGivesItsLineInstead) {
                 " the script window takes in one go; write it to a file with armoursmith "
                 "--batch " +
                 path + " -o FILE"});
+}
+
+// A script file opened in the script window takes the same room as a table's text.
+TEST(ScriptFile, AFileLargerThanTheScriptWindowTakesIsNotRead) {
+  const TableFile file("armoursmith-script-file.scp");
+  const std::string& path = file.Write("\xEF\xBB\xBFone\r\ntwo");
+  EXPECT_EQ(ReadScriptFile(path, 11).text, "one\ntwo");
+  EXPECT_EQ(ReadScriptFile(path, 10).problem,
+            path + ": the file is larger than the 10 bytes the script window takes in one go");
 }
 
 // Memory that does not grow with the table: the text leaves in large pieces while the table is

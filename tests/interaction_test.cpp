@@ -94,7 +94,7 @@ TEST_F(InteractionTest, ResetRestoresStartValuesButKeepsPiecesAndTheWindowsState
 // Appending must leave exactly what reading the whole text, adding the lines and writing the
 // whole text back leaves: the same text, the caret and the view at the start.
 TEST_F(InteractionTest, AppendingMatchesRewritingTheWholeText) {
-  ScriptWindowHolder rewrittenWindow;
+  ScriptWindowHolder rewrittenWindow(dialogs);
   WindowControls reads(form1, rewrittenWindow, gate);
   bench::RewritingControls rewriting(reads, rewrittenWindow, gate);
   Click("cmdwholeset");  // nothing at Whole Set: appends nothing, shows the window

@@ -32,6 +32,13 @@ void WindowsTest::Click(const QString& button) {
                     option ? QPoint(12, control->height() / 2) : QPoint());
 }
 
+void WindowsTest::PressIn(QWidget* window, QKeyCombination keys) {
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  QWidget* focus = window->focusWidget();
+  QTest::keyClick(focus ? focus : window, keys.key(), keys.keyboardModifiers());
+}
+
 void WindowsTest::ChooseOnly(const QString& positions) {
   for (const char* list : {"cbo1", "cbo2", "cbo3", "cbo4", "cbo5"}) Pick(list, -1);
   for (const QString& choice : positions.split(' ', Qt::SkipEmptyParts)) {

@@ -13,6 +13,7 @@
 #include "form1.h"
 #include "form2.h"
 #include "script_window_holder.h"
+#include "scripted_dialogs.h"
 
 // Lets test failures print Qt strings readably.
 inline std::ostream& operator<<(std::ostream& out, const QString& text) {
@@ -34,7 +35,8 @@ class RecordingGate : public ControlGate {
 // found by their control names.
 class WindowsTest : public ::testing::Test {
  protected:
-  ScriptWindowHolder scriptWindow;
+  ScriptedDialogs dialogs;
+  ScriptWindowHolder scriptWindow{dialogs};
   RecordingGate gate;
   std::vector<QString> reportedErrors;
   Form1 form1{scriptWindow, gate, [this](const std::exception& error) { Report(error); }};
@@ -54,6 +56,8 @@ class WindowsTest : public ::testing::Test {
     Control<QComboBox>(list)->setCurrentIndex(position);
   }
   void ChooseOnly(const QString& positions);  // "cbo2=1 cbo1=0"; the other lists none
+  // Presses the keys in `window`, which the user has made the active window first.
+  void PressIn(QWidget* window, QKeyCombination keys);
   Form2* ScriptWindow() const { return scriptWindow.ExistingScriptWindow(); }
   std::string Script() const {  // UTF-8; empty without a script window
     return ScriptWindow() ? ScriptWindow()->ScriptText().toStdString() : std::string();

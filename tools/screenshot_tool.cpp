@@ -12,6 +12,7 @@
 #include "control_gate.h"
 #include "error_report.h"
 #include "form1.h"
+#include "platform_file_dialogs.h"
 #include "script_window_holder.h"
 
 namespace {
@@ -37,7 +38,8 @@ bool Save(QWidget& window, const QDir& folder) {
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   const QDir folder(argc > 1 ? argv[1] : ".");
-  armoursmith::ScriptWindowHolder scriptWindow;
+  armoursmith::PlatformFileDialogs dialogs;
+  armoursmith::ScriptWindowHolder scriptWindow(dialogs);
   armoursmith::ControlGate gate;
   armoursmith::Form1 form1(scriptWindow, gate, [&](const std::exception& error) {
     armoursmith::ReportError(&form1, error);

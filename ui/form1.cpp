@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 
 #include "field_prompts.h"
 #include "form1_handlers.h"
+#include "form2.h"
 #include "piece_catalogue.h"
 #include "piece_list_box.h"
 #include "qt_text.h"
@@ -57,11 +59,24 @@ Form1::Form1(ScriptWindowAccess& scriptWindow, ControlGate& gate, ErrorReporter 
   const TableDropHandler appendTables = [this](const QStringList& tables) { AppendTables(tables); };
   AcceptTableDrops(this, appendTables);
   scriptWindow.OnTableDrop(appendTables);
+  SaveScriptFromHere(scriptWindow);
   FieldBox(ItemField::Id)->setFocus();
 }
 
 void Form1::AppendTables(const QStringList& tables) {
   RunHandler([&] { armoursmith::AppendTables(controls_, tables); });
+}
+
+// The key that saves the script works here too, so that the user need not go over to the script
+// window first; with no script window on screen there is nothing to save.
+void Form1::SaveScriptFromHere(ScriptWindowAccess& scriptWindow) {
+  auto* save = new QAction(this);
+  save->setShortcut(kSaveKeys);
+  addAction(save);
+  connect(save, &QAction::triggered, this, [&scriptWindow] {
+    Form2* script = scriptWindow.ExistingScriptWindow();
+    if (script && script->isVisible()) script->FileCommands().Save();
+  });
 }
 
 QLineEdit* Form1::FieldBox(ItemField field) const { return fieldBoxes_[Index(field)]; }

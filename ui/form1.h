@@ -46,6 +46,7 @@ class Form1 : public QWidget {
   void SetTabOrder();
   void ConnectClicks();
   void KeepTabOnChosenOption();
+  void SaveScriptFromHere(ScriptWindowAccess& scriptWindow);
   void OnClick(QAbstractButton* button, std::function<void()> handler);
   void RunHandler(const std::function<void()>& handler);
 

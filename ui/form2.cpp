@@ -1,5 +1,6 @@
 #include "form2.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QScopeGuard>
 #include <QScrollBar>
@@ -23,7 +24,8 @@ void MoveToStart(QPlainTextEdit* box) {
 
 }  // namespace
 
-Form2::Form2(TableDropHandler onTableDrop) : txtscript_(new ScriptBox(this)) {
+Form2::Form2(TableDropHandler onTableDrop, ScriptFileSession& files)
+    : txtscript_(new ScriptBox(this)), files_(*this, files) {
   setObjectName("Form2");
   // Showing the script never takes the keyboard from the main window (see ShowScriptWindow).
   setAttribute(Qt::WA_ShowWithoutActivating);
@@ -36,6 +38,13 @@ Form2::Form2(TableDropHandler onTableDrop) : txtscript_(new ScriptBox(this)) {
   txtscript_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   txtscript_->setAccessibleName("Item definition script");
   setFocusProxy(txtscript_);
+  // The file commands answer their keys anywhere in the window; the box also offers them in
+  // its context menu, after the toolkit's own entries.
+  AddFileCommand("&Open…", kOpenKeys, [this] { files_.Open(); });
+  AddFileCommand("&Save", kSaveKeys, [this] { files_.Save(); });
+  AddFileCommand("Save &As…", kSaveAsKeys, [this] { files_.SaveAs(); });
+  connect(txtscript_->document(), &QTextDocument::contentsChanged, this,
+          [this] { files_.TextChanged(); });
   if (onTableDrop) AcceptTableDrops(this, std::move(onTableDrop));
 }
 
@@ -60,7 +69,23 @@ void Form2::AppendScriptText(const QString& text) {
   MoveToStart(txtscript_);
 }
 
-void Form2::ClearScriptText() { txtscript_->setPlainText(QString()); }
+void Form2::ClearScriptText() {
+  txtscript_->setPlainText(QString());
+  files_.Forget();
+}
+
+void Form2::ReplaceScriptText(const QString& text) {
+  txtscript_->setPlainText(QString());
+  AppendScriptText(text);
+}
+
+void Form2::AddFileCommand(const QString& text, QKeyCombination keys,
+                           const std::function<void()>& command) {
+  auto* action = new QAction(text, txtscript_);
+  action->setShortcut(keys);
+  connect(action, &QAction::triggered, this, command);
+  txtscript_->addAction(action);
+}
 
 void Form2::ShowScriptWindow() {
   // The window comes up on top, or forward and out of the task bar if it was there already,

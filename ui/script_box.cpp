@@ -1,5 +1,7 @@
 #include "script_box.h"
 
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -74,6 +76,14 @@ QMimeData* ScriptBox::createMimeDataFromSelection() const {
   auto* data = new QMimeData;
   data->setText(WithLineEnds(textCursor().selectedText(), platformLineEnd));
   return data;
+}
+
+void ScriptBox::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu* menu = createStandardContextMenu(event->pos());
+  menu->addSeparator();
+  menu->addActions(actions());
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->popup(event->globalPos());
 }
 
 }  // namespace armoursmith

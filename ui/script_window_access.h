@@ -12,6 +12,8 @@ class ScriptWindowAccess {
  public:
   virtual ~ScriptWindowAccess() = default;
   virtual Form2& EnsureScriptWindow() = 0;
+  // The current script window, or null when there is none; never makes one.
+  virtual Form2* ExistingScriptWindow() const = 0;
   // Where tables dropped on the script window go, for every script window made from now on.
   virtual void OnTableDrop(TableDropHandler handler) = 0;
 };

@@ -1,9 +1,11 @@
 #include "table_appends.h"
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "generator_controls.h"
+#include "script_text_limit.h"
 #include "table_text.h"
 
 namespace armoursmith {
@@ -11,7 +13,7 @@ namespace armoursmith {
 void AppendTables(GeneratorControls& controls, const QStringList& tables) {
   std::vector<std::string> texts;
   std::string problems;
-  std::size_t room = kTableTextLimit;
+  std::size_t room = kScriptTextLimit;
   for (const QString& table : tables) {
     batch::TableText read = batch::ReadTableText(table.toStdString(), room);
     for (const std::string& line : read.problems) problems += line + '\n';

@@ -1,19 +1,11 @@
 #pragma once
 
 #include <QStringList>
-#include <cstddef>
 #include <stdexcept>
-#include <string>
 
 namespace armoursmith {
 
 class GeneratorControls;
-
-// The most text the tables of one drop or opening may add to the script window. The window
-// keeps every line of its text in its own structures; 16 MiB of script (some 9,000 whole sets)
-// is far beyond any server's item file and still takes a few seconds to add. Larger outputs
-// belong in a file.
-inline constexpr std::size_t kTableTextLimit = std::size_t{16} << 20;
 
 // Tables that added nothing to the script because of their problems; what() holds the lines
 // the batch run prints for them.
