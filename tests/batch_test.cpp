@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -22,10 +21,14 @@
 namespace armoursmith::batch {
 namespace {
 
-constexpr std::string_view kCure = "; save the table as \"CSV UTF-8\" or \"Unicode text\"";
-
 std::string ProblemLine(std::size_t line, const std::string& what) {
   return std::to_string(line) + "! " + what + "\n";
+}
+
+// The problem of a row whose cell is not text in the encoding, with the cure.
+std::string NotText(std::size_t line, const std::string& encoding, int cell = 1) {
+  return ProblemLine(line, "cell " + std::to_string(cell) + " is not " + encoding +
+                               "; save the table as \"CSV UTF-8\" or \"Unicode text\"");
 }
 
 // What the reader passes on: records as "LINE: cell|cell|", problems as "LINE! what".
@@ -117,7 +120,7 @@ TEST(TableReader, TheHeaderChoosesCommaSemicolonOrTab) {
   for (const auto& [table, expected] : records) EXPECT_EQ(ReadRecords(table), expected) << table;
 }
 
-TEST(TableReader, Utf16WithAByteOrderMarkIsTranscoded) {
+TEST(TableReader, Utf16WithAByteOrderMarkIsTranscodedAndOtherTextReportedOnce) {
   for (const bool bigEndian : {false, true}) {
     // The last line holds the first and last characters of each length in UTF-8.
     EXPECT_EQ(
@@ -128,21 +131,16 @@ TEST(TableReader, Utf16WithAByteOrderMarkIsTranscoded) {
         "3: \x7F\xC2\x80|\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBD\xF0\x90\x80\x80\xF4\x8F\xBF\xBF|\n");
     // A lone high surrogate, a lone low one, then sound text; then an odd last byte.
     const std::u16string lone = {u'a', 0xD800, u'\n', 0xDC00, u'b', u'\n', u'c', u'\n'};
-    EXPECT_EQ(ReadRecords(Utf16(lone, bigEndian)),
-              ProblemLine(1, "cell 1 is not UTF-16" + std::string(kCure)) + "3: c|\n");
-    EXPECT_EQ(ReadRecords(Utf16(u"a\n", bigEndian) + "b"),
-              "1: a|\n" + ProblemLine(2, "cell 1 is not UTF-16" + std::string(kCure)));
+    EXPECT_EQ(ReadRecords(Utf16(lone, bigEndian)), NotText(1, "UTF-16") + "3: c|\n");
+    EXPECT_EQ(ReadRecords(Utf16(u"a\n", bigEndian) + "b"), "1: a|\n" + NotText(2, "UTF-16"));
   }
   // The bytes of a mark that goes on as no mark does, or that the table ends in, are text.
-  EXPECT_EQ(ReadRecords("\xFF\n\xFE"), ProblemLine(1, "cell 1 is not UTF-8" + std::string(kCure)));
-  EXPECT_EQ(ReadRecords("\xEF\xBB"), ProblemLine(1, "cell 1 is not UTF-8" + std::string(kCure)));
-}
-
-// A table saved in another encoding has such text in many cells; it is said once, with the
-// cure, and every row that has it is still refused.
-TEST(TableReader, TextInAnotherEncodingIsReportedOnceWithTheCure) {
+  EXPECT_EQ(ReadRecords("\xFF\n\xFE"), NotText(1, "UTF-8"));
+  EXPECT_EQ(ReadRecords("\xEF\xBB"), NotText(1, "UTF-8"));
+  // A table saved in another encoding has such text in many cells; it is said once, and every
+  // row that has it is still refused.
   EXPECT_EQ(ReadRecords("a,Caf\xE9\nb,\xE9t\xE9,x\nc,ok\n\"\xC0\"\n"),
-            ProblemLine(1, "cell 2 is not UTF-8" + std::string(kCure)) + "3: c|ok|\n");
+            NotText(1, "UTF-8", 2) + "3: c|ok|\n");
 }
 
 TEST(BatchRun, ColumnsCellsSetsProblemsAndTheProblemCap) {
@@ -191,26 +189,11 @@ TEST(BatchRun, WarnsOnceOfRowsWrittenAfterASetsEndOfFileMark) {
                         "file at \"[EOF]\""));
 }
 
-// A file the test writes and removes again.
-class TableFile {
- public:
-  explicit TableFile(const std::string& name)
-      : path_((std::filesystem::temp_directory_path() / name).string()) {}
-  TableFile(const TableFile&) = delete;
-  TableFile& operator=(const TableFile&) = delete;
-  ~TableFile() { std::filesystem::remove(path_); }
-  const std::string& Write(std::string_view bytes) const {
-    std::ofstream(path_, std::ios::binary) << bytes;
-    return path_;
-  }
-
- private:
-  std::string path_;
-};
-
-TEST(TableText, AnOverlongTextOrAnUnreadableTableGivesItsLineInstead) {
-  const TableFile file("armoursmith-table-text.csv");
-  const std::string& path = file.Write("Material,Piece\nPlatemail,Tunic\n");
+// A table's text and a script file take no more than the script window takes in one go.
+TEST(TableText, AnOverlongTextOrScriptFileGivesItsProblemInstead) {
+  const std::string path =
+      (std::filesystem::temp_directory_path() / "armoursmith-table-text.csv").string();
+  std::ofstream(path, std::ios::binary) << "Material,Piece\nPlatemail,Tunic\n";
   const std::string tunic = testing::ReadGolden("startup_platemail_tunic.txt");
   EXPECT_EQ(ReadTableText(path, tunic.size()).text, tunic);
   EXPECT_EQ(ReadTableText(path, tunic.size() - 1).problems,
@@ -220,15 +203,11 @@ TEST(TableText, AnOverlongTextOrAnUnreadableTableGivesItsLineInstead) {
                 " the script window takes in one go; write it to a file with armoursmith "
                 "--batch " +
                 path + " -o FILE"});
-}
-
-// A script file opened in the script window takes the same room as a table's text.
-TEST(ScriptFile, AFileLargerThanTheScriptWindowTakesIsNotRead) {
-  const TableFile file("armoursmith-script-file.scp");
-  const std::string& path = file.Write("\xEF\xBB\xBFone\r\ntwo");
+  std::ofstream(path, std::ios::binary) << "\xEF\xBB\xBFone\r\ntwo";
   EXPECT_EQ(ReadScriptFile(path, 11).text, "one\ntwo");
   EXPECT_EQ(ReadScriptFile(path, 10).problem,
             path + ": the file is larger than the 10 bytes the script window takes in one go");
+  std::filesystem::remove(path);
 }
 
 // Memory that does not grow with the table: the text leaves in large pieces while the table is

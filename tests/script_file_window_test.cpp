@@ -73,13 +73,11 @@ TEST_F(ScriptFiles, AWholeSetSavedIsTheGoldenScriptAndOpenedAgainTakesOneMorePie
       "Line 111 is \"[EOF]\", and text follows it: a server stops reading a script file at "
       "\"[EOF]\", so it will never read the text after line 111.\n\nPut the whole sets that end "
       "with \"[EOF]\" last, or save them to files of their own. [Save anyway|Cancel]";
-  dialogs.answers = {"Cancel"};
+  dialogs.answers = {"Cancel", "Save anyway"};
   PressIn(&form1, kSaveKeys);
-  EXPECT_EQ(Asked(), Questions{warning});
   EXPECT_EQ(Bytes("dawn.scp"), set);
-  dialogs.answers = {"Save anyway"};
   PressIn(&form1, kSaveKeys);
-  EXPECT_EQ(Asked(), Questions{warning});
+  EXPECT_EQ(Asked(), (Questions{warning, warning}));
   EXPECT_EQ(Bytes("dawn.scp"), set + testing::ReadGolden("startup_platemail_tunic.txt"));
 }
 
@@ -88,62 +86,52 @@ TEST_F(ScriptFiles, OpenAsksFirstAboutTextNeverSavedAndTheFolderIsKeptForTheSess
   PressIn(&form1, kSaveKeys);
   Click("cmdgo");
   const std::string piece = Script();
-  dialogs.answers = {"Cancel"};
-  PressInScript(kOpenKeys);
-  EXPECT_EQ(Asked(), Questions{kUnsaved});
-  EXPECT_EQ(Script(), piece);
-
-  // Saved first, then the other file takes its place.
   const QString other = Put("other.scp", "[ITEMDEF other]\r\n");
-  dialogs.answers = {"Save", Path("mine.scp"), other};
+  const QString open = "Open, starting at " + folder.path();
+  dialogs.answers = {"Cancel", "Save", Path("mine.scp"), other};
   PressInScript(kOpenKeys);
-  EXPECT_EQ(Asked(),
-            (Questions{kUnsaved, "Save As, starting at ", "Open, starting at " + folder.path()}));
+  EXPECT_EQ(Script(), piece);
+  PressInScript(kOpenKeys);  // saved first, then the other file takes its place
+  EXPECT_EQ(Asked(), (Questions{kUnsaved, kUnsaved, "Save As, starting at ", open}));
   EXPECT_EQ(Bytes("mine.scp"), piece);
   EXPECT_EQ(Script(), "[ITEMDEF other]\r\n");
 
   // Text just opened is no loss; typed text is.
-  dialogs.answers = {other};
+  dialogs.answers = {other, "Cancel"};
   PressInScript(kOpenKeys);
-  EXPECT_EQ(Asked(), Questions{"Open, starting at " + folder.path()});
   QTest::keyClicks(ScriptWindow()->TextBox(), "x");
-  dialogs.answers = {"Cancel"};
   PressInScript(kOpenKeys);
-  EXPECT_EQ(Asked(), Questions{kUnsaved});
+  EXPECT_EQ(Asked(), (Questions{open, kUnsaved}));
 
   // Reset empties the window and forgets its file; a new window knows no file either. The
   // dialogs still start in the folder last used.
   Click("cmdreset");
-  dialogs.answers = {"", ""};
+  dialogs.answers = {"", "", ""};
   PressInScript(kOpenKeys);
   PressInScript(kSaveKeys);
-  EXPECT_EQ(Asked(), (Questions{"Open, starting at " + folder.path(),
-                                "Save As, starting at " + folder.path()}));
   ScriptWindow()->close();
   QTest::qWait(0);
   Click("cmdgo");
-  dialogs.answers = {""};
   PressInScript(kSaveKeys);
-  EXPECT_EQ(Asked(), Questions{"Save As, starting at " + folder.path()});
+  const QString saveAs = "Save As, starting at " + folder.path();
+  EXPECT_EQ(Asked(), (Questions{open, saveAs, saveAs}));
 }
 
 TEST_F(ScriptFiles, SaveAsAddsScpToANameWithoutOneAndAsksBeforeReplacingThatFile) {
   Click("cmdgo");
   const std::string piece = Script();
-  dialogs.answers = {Path("plain")};
+  dialogs.answers = {Path("plain"), Path("plain"), "Cancel", Path("plain"), "Replace"};
   PressInScript(kSaveAsKeys);
   EXPECT_EQ(Bytes("plain.scp"), piece);
-  Asked();
-
   QTest::keyClicks(ScriptWindow()->TextBox(), "x");
-  const QString replace =
-      Native(Path("plain.scp")) + " already exists. Replace it? [Replace|Cancel]";
-  dialogs.answers = {Path("plain"), "Cancel", Path("plain"), "Replace"};
   PressInScript(kSaveAsKeys);
-  EXPECT_EQ(Asked(), (Questions{"Save As, starting at " + Path("plain.scp"), replace}));
   EXPECT_EQ(Bytes("plain.scp"), piece);
   PressInScript(kSaveAsKeys);
   EXPECT_EQ(Bytes("plain.scp"), "x" + piece);
+  const QString again = "Save As, starting at " + Path("plain.scp");
+  const QString replace =
+      Native(Path("plain.scp")) + " already exists. Replace it? [Replace|Cancel]";
+  EXPECT_EQ(Asked(), (Questions{"Save As, starting at ", again, replace, again, replace}));
 
   // Under "All files" a name stays as typed; a name with an extension stays under either.
   dialogs.itemScripts = false;
@@ -157,16 +145,18 @@ TEST_F(ScriptFiles, SaveAsAddsScpToANameWithoutOneAndAsksBeforeReplacingThatFile
   EXPECT_FALSE(QFile::exists(Path("notes.scp")));
 }
 
-// A folder that is a file fails for every user, root included.
-TEST_F(ScriptFiles, ASaveThatFailsKeepsTheTextAndNamesTheReason) {
+// A folder that is a file fails for every user, root included; a read-only file for the others.
+TEST_F(ScriptFiles, ASaveThatFailsKeepsTheFileAndTheTextAndNamesTheReason) {
   Put("file.txt", "x");
+  const QString readOnly = Put("items.scp", "[ITEMDEF old]\r\n");
+  QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
   Click("cmdgo");
   const std::string piece = Script();
   const QString inside = Path("file.txt/items.scp");
   dialogs.answers = {inside, ""};
   PressInScript(kSaveKeys);
   PressInScript(kSaveKeys);  // nothing was remembered: a name is asked for again
-  const Questions asked = Asked();
+  Questions asked = Asked();
   ASSERT_EQ(asked.size(), 3u);
   const QString failure = kNotSaved + Native(inside) + ": cannot be written: ";
   EXPECT_TRUE(asked[1].startsWith(failure)) << asked[1];
@@ -174,22 +164,18 @@ TEST_F(ScriptFiles, ASaveThatFailsKeepsTheTextAndNamesTheReason) {
   EXPECT_EQ(asked[2], "Save As, starting at ");
   EXPECT_EQ(Script(), piece);
   EXPECT_EQ(Bytes("file.txt"), "x");
-}
 
-TEST_F(ScriptFiles, ASaveOntoAReadOnlyFileKeepsTheFileAndTheText) {
-  const QString path = Put("items.scp", "[ITEMDEF old]\r\n");
-  QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-  if (QFile probe(path); probe.open(QIODevice::Append)) {
+  if (QFile probe(readOnly); probe.open(QIODevice::Append)) {
     GTEST_SKIP() << "this user writes read-only files too (root does)";
   }
-  Click("cmdgo");
-  dialogs.answers = {"Discard", path};
+  dialogs.answers = {"Discard", readOnly};
   PressInScript(kOpenKeys);
   Click("cmdgo");
   PressInScript(kSaveKeys);
-  const Questions asked = Asked();
+  asked = Asked();
   ASSERT_EQ(asked.size(), 3u);
-  EXPECT_TRUE(asked[2].startsWith(kNotSaved + Native(path) + ": cannot be written: ")) << asked[2];
+  EXPECT_TRUE(asked[2].startsWith(kNotSaved + Native(readOnly) + ": cannot be written: "))
+      << asked[2];
   EXPECT_EQ(Bytes("items.scp"), "[ITEMDEF old]\r\n");
   EXPECT_TRUE(Script().starts_with("[ITEMDEF old]\r\n// Designed By")) << Script();
 }

@@ -51,10 +51,9 @@ class TableDrops : public testing::WindowsTest {
   }
 
   QString Table(const QString& name, const QByteArray& text) {
-    QString path = folder.filePath(name);
-    QFile file(path);
+    QFile file(folder.filePath(name));
     EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
-    return path;
+    return file.fileName();
   }
 
   QWidget* ScriptBox() const { return ScriptWindow()->TextBox()->viewport(); }
@@ -113,13 +112,12 @@ TEST_F(TableDrops, TablesWithAProblemAddNothingAndShowEveryProblem) {
   ASSERT_TRUE(Drop(Control("txtid"), *Files({good, wood, missing})));
   EXPECT_EQ(Script(), script);
   ASSERT_EQ(reportedErrors.size(), 1u);
-  const QString nativeWood = QDir::toNativeSeparators(wood);
-  const QString nativeMissing = QDir::toNativeSeparators(missing);
   EXPECT_EQ(reportedErrors[0],
-            "Nothing was added to the script, because of these problems:\n\n" + nativeWood +
+            "Nothing was added to the script, because of these problems:\n\n" +
+                QDir::toNativeSeparators(wood) +
                 ":2: unknown material \"Wood\"; the materials are Platemail, Ringmail, "
                 "Chainmail, Leather, Hard Leather\n" +
-                nativeMissing + ": cannot be read: No such file or directory");
+                QDir::toNativeSeparators(missing) + ": cannot be read: No such file or directory");
 
   // More text than the script window takes comfortably is refused, pointing to --batch: here
   // two tables of 5,000 whole sets, each of which alone would be taken.
