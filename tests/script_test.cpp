@@ -1,8 +1,11 @@
 // What the two generating buttons write, against golden scripts and tables written by hand.
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include "script_file_commands.h"
 #include "test_data.h"
 #include "windows_fixture.h"
 
@@ -107,8 +110,8 @@ TEST_F(ScriptTest, TheEarlierListInTheFixedOrderDecides) {
 // The rows of the table batch/windows.csv typed into the windows: every material's whole set
 // and one piece each, then a row without a piece, with the columns Defname, Armour, StrReq,
 // DexReq, IntReq, Color and Out of HP left out. The batch run is checked against the same bytes
-// on every platform (tests/check-batch-command.sh).
-TEST_F(ScriptTest, TheWindowsWriteWhatTheBatchRunWritesForTheSameValues) {
+// on every platform (tests/check-batch-command.sh). Saved, the file holds those bytes too.
+TEST_F(ScriptTest, TheWindowsWriteAndSaveWhatTheBatchRunWritesForTheSameValues) {
   const QStringList boxes = {"txtname", "txtid", "txtweight", "txtdesc", "txtminhp"};
   for (const QStringList& row : ReadTable("batch_windows.tsv")) {
     Click(row[0]);
@@ -116,7 +119,18 @@ TEST_F(ScriptTest, TheWindowsWriteWhatTheBatchRunWritesForTheSameValues) {
     for (qsizetype box = 0; box < boxes.size(); ++box) TypeOver(boxes[box], row[3 + box]);
     Click(row[2]);
   }
-  EXPECT_EQ(Script(), testing::ReadTestFile("batch/windows.txt"));
+  const std::string expected = testing::ReadTestFile("batch/windows.txt");
+  EXPECT_EQ(Script(), expected);
+
+  // The helmet's row follows the Platemail set's "[EOF]", which the batch run warns of too.
+  const QTemporaryDir folder;
+  dialogs.answers = {"Save anyway", folder.filePath("windows")};
+  PressIn(&form1, kSaveKeys);
+  ASSERT_EQ(dialogs.asked.size(), 2u);
+  EXPECT_TRUE(dialogs.asked[0].startsWith("Line 111 is \"[EOF]\"")) << dialogs.asked[0];
+  QFile saved(folder.filePath("windows.scp"));
+  ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+  EXPECT_EQ(saved.readAll().toStdString(), expected);
 }
 
 }  // namespace
