@@ -4,6 +4,8 @@
 ; Windows build's installed tree), the icon and the installer's file:
 ;   makensis -DVERSION=1.2.3 -DFILES=DIR -DICON=FILE.ico -DOUTFILE=FILE armoursmith.nsi
 Unicode true
+; 64-bit, as the program: it runs where the program does, and under Wine without its 32-bit part.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 !include "MUI2.nsh"
 !include "x64.nsh"
