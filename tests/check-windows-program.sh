@@ -2,8 +2,9 @@
 # The Windows program under Wine: through armoursmith.com its help, version and a usage error
 # as the Linux command line gives them; then armoursmith.exe started with a table on a virtual
 # X display: both windows come up, the script window holds the table's text byte for byte
-# (copied out of it and read from the Windows clipboard), and Exit ends the program as soon as
-# a plain Qt program's button that quits ends that one.
+# (copied out of it and read from the Windows clipboard), the main window shows the program's
+# icon and the script window Windows' default one, and Exit ends the program as soon as a
+# plain Qt program's button that quits ends that one.
 #   usage: tests/check-windows-program.sh WINE_RUN PREFIX COMPANION CLIPBOARD_TEXT PLAIN_QUIT
 # WINE_RUN is cmake/wine-run, PREFIX a Wine prefix for this check alone, COMPANION
 # armoursmith.com with armoursmith.exe beside it, CLIPBOARD_TEXT tests/clipboard_text.cpp's
