@@ -3,12 +3,14 @@
 # against the files beside the tests. The same checks run for every platform's build: natively,
 # and the Windows build under Wine, whose C runtime, file names and file replacing differ.
 #   usage: tests/check-batch-command.sh [EMULATOR...] BATCH_COMMAND
-# BATCH_COMMAND is tests/batch_command_main.cpp's program: BATCH_COMMAND TABLE [OUT].
+# BATCH_COMMAND is tests/batch_command_main.cpp's program: BATCH_COMMAND TABLE [OUT]; or the
+# program itself (armoursmith, armoursmith.com), run as PROGRAM --batch TABLE [-o OUT].
 # shellcheck disable=SC2016  # the conditions are quoted so that check evaluates them later
 set -u
 [ $# -ge 1 ] || { echo "usage: $0 [EMULATOR...] BATCH_COMMAND" >&2; exit 2; }
 command=("$@")
-case ${command[-1]} in *.exe) windows=1 ;; *) windows=0 ;; esac
+case ${command[-1]} in *.exe | *.com) windows=1 ;; *) windows=0 ;; esac
+case ${command[-1]##*/} in armoursmith | armoursmith.com) options=1 ;; *) options=0 ;; esac
 data=$(dirname "$(realpath "$0")")/batch
 source "$(dirname "$(realpath "$0")")/check-helpers.sh"
 work=$(mktemp -d)
@@ -16,7 +18,11 @@ trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
 
 run() {  # run TABLE [OUT] [< INPUT]: output in out and err, status in $status
-  timeout 60 "${command[@]}" "$@" >out 2>err
+  if [ "$options" -eq 1 ]; then
+    timeout 60 "${command[@]}" --batch "$1" ${2:+-o "$2"} >out 2>err
+  else
+    timeout 60 "${command[@]}" "$@" >out 2>err
+  fi
   status=$?
 }
 ok() { [ "$status" -eq "$1" ] && [ ! -s "${2:-/dev/null}" ]; }  # ok STATUS [EMPTY-FILE]
