@@ -65,7 +65,8 @@ int main(int argc, char* argv[]) {
   // What a German desktop session sets; the locale need not be installed on the system.
   qputenv("LANGUAGE", "de_DE:de");
   qputenv("LC_ALL", "de_DE.UTF-8");
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    qputenv("QT_QPA_PLATFORM", ARMOURSMITH_TEST_PLATFORM);
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();

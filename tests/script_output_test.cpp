@@ -16,6 +16,7 @@
 #include <functional>
 #include <vector>
 
+#include "platform_expectations.h"
 #include "windows_fixture.h"
 
 namespace armoursmith {
@@ -37,7 +38,7 @@ TEST_F(ScriptOutputTest, ACopyGivesEveryCharacterAsPlainTextOnly) {
   ScriptWindow()->TextBox()->copy();
   const QMimeData* copied = QApplication::clipboard()->mimeData();
   EXPECT_EQ(copied->formats(), QStringList{"text/plain"});
-  EXPECT_EQ(copied->text(), QString(script).replace("\r\n", "\n"));
+  EXPECT_EQ(copied->text(), QString(script).replace("\r\n", testing::kClipboardLineEnd));
 }
 
 // Every way a line break can reach a field box, with every character the script box takes as
